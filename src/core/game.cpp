@@ -1,0 +1,20 @@
+#include "core/game.h"
+
+namespace minamori {
+
+Game::Game(std::filesystem::path dataDir, uint64_t seed)
+    : Game(Services{}, std::move(dataDir), seed) {}
+
+Game::Game(Services services, std::filesystem::path dataDir, uint64_t seed)
+    : rng(seed), dataDir_(std::move(dataDir)), services_(services) {
+    if (!services_.audio) services_.audio = &recorder_;
+    if (!services_.dialogs) services_.dialogs = &recorder_;
+    if (!services_.window) services_.window = &recorder_;
+}
+
+bool isPlainFileName(const std::string& name) {
+    if (name.empty() || name == "." || name == "..") return false;
+    return name.find_first_of("/\\") == std::string::npos && name.find('\0') == std::string::npos;
+}
+
+}  // namespace minamori

@@ -1,0 +1,98 @@
+// The Game object: every record of a running game, and the machine services it uses.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "audio/sound.h"
+#include "battle/battle_types.h"
+#include "core/platform.h"
+#include "core/random.h"
+#include "core/records.h"
+#include "menus/menu_state.h"
+#include "script/queue.h"
+#include "view/effects.h"
+#include "view/message_log.h"
+
+namespace minamori {
+
+// The machine services a game talks to.
+struct Services {
+    AudioDevice* audio = nullptr;
+    Dialogs* dialogs = nullptr;
+    WindowHost* window = nullptr;
+};
+
+class Game {
+public:
+    // A game whose data folder (holding cg/ and dat/) is dataDir. Without services
+    // it records what it asks of the machine in recorder().
+    explicit Game(std::filesystem::path dataDir = {}, uint64_t seed = 1);
+    Game(Services services, std::filesystem::path dataDir, uint64_t seed);
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    // Saved records.
+    tmy my;
+    Countries countries;
+
+    // Script engine.
+    MessageQueue queue;
+
+    // Presentation.
+    MessageLog log;
+    Effects effects;
+    // Splits a log text into screen lines; unset means one line per text.
+    std::function<std::vector<std::string>(const std::string&)> splitLogText;
+    std::string sceneName = "title.bmp";  // the scene picture on screen
+
+    // Menus and battle.
+    MenuState menu;
+    BattleRuntime battle;
+
+    // Sound.
+    SoundState sound;
+
+    // Shell and input.
+    int32_t titleStage = -2;  // -2 first title picture, -1 second, 0 from the title menu on
+    int32_t inGame = 0;       // 1 once a game is continued or started
+    int32_t worldPanelDirty = 0;
+    int32_t mouseX = 0, mouseY = 0;
+    int32_t clickPending = 0;
+    int32_t animFrame = 0;
+    int32_t ticksThisSecond = 0;
+    int32_t frameInterval = 90;
+    bool closing = false;  // the window has begun to close
+
+    Random rng;
+    int32_t R(int64_t n) { return rng.R(n); }
+
+    // Calls to parts of the game that only record for now, oldest first.
+    std::vector<std::string> callLog;
+
+    // Files.
+    const std::filesystem::path& dataDir() const { return dataDir_; }
+    std::filesystem::path savePath() const { return dataDir_ / "dat" / "my.dat"; }
+    std::filesystem::path datPath(const std::string& name) const { return dataDir_ / "dat" / name; }
+    std::filesystem::path cgPath(const std::string& name) const { return dataDir_ / "cg" / name; }
+
+    // Services.
+    AudioDevice& audio() { return *services_.audio; }
+    Dialogs& dialogs() { return *services_.dialogs; }
+    WindowHost& window() { return *services_.window; }
+    RecordingPlatform& recorder() { return recorder_; }
+
+private:
+    std::filesystem::path dataDir_;
+    RecordingPlatform recorder_;
+    Services services_;
+};
+
+// Whether name is a bare file name (no folders), so a script line cannot reach
+// files outside the game's data folders.
+bool isPlainFileName(const std::string& name);
+
+}  // namespace minamori

@@ -1,0 +1,61 @@
+// What the game asks of the machine, behind small interfaces: the desktop build
+// passes SDL implementations, tests and tools the recording ones below.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace minamori {
+
+// Plays wave files and MIDI music. Failures are silent by design.
+class AudioDevice {
+public:
+    virtual ~AudioDevice() = default;
+    // Prepares the wave file at path under the given name; false when it cannot be played.
+    virtual bool loadWave(const std::string& name, const std::string& path) = 0;
+    // Starts a loaded wave once; volume in hundredths of a decibel (0 is full volume).
+    virtual void playWave(const std::string& name, int volume) = 0;
+    virtual void playMusic(const std::string& name, const std::string& path) = 0;
+    virtual void stopMusic() = 0;
+};
+
+// Modal boxes shown to the player.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    virtual bool askYesNo(const std::string& text) = 0;
+    virtual void showMessage(const std::string& text) = 0;
+};
+
+// The window around the game.
+class WindowHost {
+public:
+    virtual ~WindowHost() = default;
+    // Asks the shell to close the window once the current event is handled.
+    virtual void closeWindow() = 0;
+};
+
+// Records everything asked of it; plays nothing, shows nothing. Every wave
+// "loads", so the record shows each sound the game started.
+class RecordingPlatform : public AudioDevice, public Dialogs, public WindowHost {
+public:
+    bool loadWave(const std::string&, const std::string&) override { return true; }
+    void playWave(const std::string& name, int) override { sounds.push_back(name); }
+    void playMusic(const std::string& name, const std::string&) override { music.push_back(name); }
+    void stopMusic() override { musicStops++; }
+    bool askYesNo(const std::string& text) override {
+        messageBoxes.push_back(text);
+        return answerYes;
+    }
+    void showMessage(const std::string& text) override { messageBoxes.push_back(text); }
+    void closeWindow() override { closed = true; }
+
+    std::vector<std::string> sounds;
+    std::vector<std::string> music;
+    int musicStops = 0;
+    std::vector<std::string> messageBoxes;
+    bool answerYes = false;
+    bool closed = false;
+};
+
+}  // namespace minamori

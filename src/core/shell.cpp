@@ -1,0 +1,53 @@
+#include "core/shell.h"
+
+#include "audio/sound.h"
+#include "core/game.h"
+#include "core/save_file.h"
+#include "core/state.h"
+
+namespace minamori {
+
+namespace {
+
+void fullReset(Game& game) {
+    if (!game.dialogs().askYesNo(
+            "全てのデータを初期化します\n"
+            "新しくゲームを始める場合は、これではなく、メニューから[初期化]を選択して下さい"))
+        return;
+    game.my.clearCount.fill(0);
+    game.my.trueClearCount.fill(0);
+    game.my.totalClearCount = 0;
+    newGame(game);
+    saveGame(game);
+    game.dialogs().showMessage("Done....");
+}
+
+}  // namespace
+
+void formCreate(Game& game) {
+    game.frameInterval = 90;
+    game.titleStage = -2;
+    game.inGame = 0;
+    loadGame(game);
+}
+
+void frameTick(Game& game) {
+    soundFrameTick(game);
+    game.ticksThisSecond += 1;
+    game.animFrame += 1;
+    if (game.animFrame > 999) game.animFrame = 0;
+    if (game.titleStage >= 0) normaliseState(game);
+}
+
+void formKeyDown(Game& game, Key key) {
+    if (key == Key::kEscape && game.titleStage != 0) fullReset(game);
+}
+
+void formClose(Game& game) {
+    if (game.closing) return;
+    game.closing = true;
+    saveGame(game);
+    game.window().closeWindow();
+}
+
+}  // namespace minamori

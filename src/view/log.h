@@ -1,0 +1,16 @@
+// Adding lines to the game's message log.
+#pragma once
+
+#include <string>
+
+namespace minamori {
+
+class Game;
+
+// Adds a text in a named colour, split into at most two screen lines.
+void addLogLine(Game& game, const std::string& text, const std::string& colourName);
+void addGreyLine(Game& game, const std::string& text);
+// Empties the log; does nothing once the window has begun to close.
+void clearLog(Game& game);
+
+}  // namespace minamori

@@ -1,0 +1,13 @@
+// Scene pictures from the cg/ folder.
+#pragma once
+
+#include <string>
+
+namespace minamori {
+
+class Game;
+
+// Shows a new scene picture; a file that cannot be loaded leaves the scene as it was.
+void loadScenePicture(Game& game, const std::string& fileName);
+
+}  // namespace minamori

@@ -1,0 +1,155 @@
+#include "driver.h"
+
+#include <sstream>
+
+#include <nlohmann/json.hpp>
+
+#include "core/save_file.h"
+#include "core/shell.h"
+#include "core/text_util.h"
+#include "fields.h"
+#include "script/interpreter.h"
+#include "view/colours.h"
+
+namespace minamori {
+
+namespace {
+
+constexpr int kPictureWidth = 640;
+constexpr int kPictureHeight = 480;
+constexpr int kMaxTicks = 100000;
+
+std::string error(const std::string& why) { return "error: " + why; }
+
+// Splits "word rest of line" at the first space.
+std::pair<std::string, std::string> splitWord(const std::string& line) {
+    const auto space = line.find(' ');
+    if (space == std::string::npos) return {line, {}};
+    return {line.substr(0, space), line.substr(space + 1)};
+}
+
+bool parsePoint(const std::string& args, int32_t& x, int32_t& y) {
+    const auto [xs, ys] = splitWord(args);
+    return parseInt32(xs, x) && parseInt32(ys, y) && inRange(x, kPictureWidth) &&
+           inRange(y, kPictureHeight);
+}
+
+nlohmann::ordered_json takeAll(std::vector<std::string>& names) {
+    nlohmann::ordered_json out = names;
+    names.clear();
+    return out;
+}
+
+}  // namespace
+
+HeadlessDriver::HeadlessDriver(const std::filesystem::path& dataDir, uint64_t seed)
+    : game_(dataDir, seed) {
+    formCreate(game_);
+}
+
+std::string HeadlessDriver::execute(const std::string& rawLine) {
+    std::string line = rawLine;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    const auto [command, args] = splitWord(line);
+
+    if (command == "state") return state();
+    if (command == "quit") {
+        formClose(game_);
+        finished_ = true;
+        return "ok";
+    }
+    if (command.empty()) return error("empty command");
+    if (game_.closing) return error("the game has closed");
+
+    if (command == "click") return click(args, false);
+    if (command == "rclick") return click(args, true);
+    if (command == "move") {
+        int32_t x = 0, y = 0;
+        if (!parsePoint(args, x, y)) return error("move X Y, inside 640 x 480");
+        game_.mouseX = x;
+        game_.mouseY = y;
+        return "ok";
+    }
+    if (command == "key") {
+        if (args != "esc") return error("only `key esc` is known");
+        formKeyDown(game_, Key::kEscape);
+        return "ok";
+    }
+    if (command == "tick") return tick(args);
+    if (command == "push") {
+        game_.queue.pushLine(args);
+        return "ok";
+    }
+    if (command == "set") {
+        const auto [path, value] = splitWord(args);
+        const std::string why = setField(game_, path, value);
+        return why.empty() ? "ok" : error(why);
+    }
+    if (command == "answer") {
+        if (args != "yes" && args != "no") return error("answer yes|no");
+        game_.recorder().answerYes = args == "yes";
+        return "ok";
+    }
+    if (command == "save") return saveGame(game_) ? "ok" : error("the save failed");
+    if (command == "load") {
+        loadGame(game_);
+        return "ok";
+    }
+    return error("unknown command: " + command);
+}
+
+std::string HeadlessDriver::click(const std::string& args, bool rightButton) {
+    int32_t x = 0, y = 0;
+    if (!parsePoint(args, x, y)) return error("click X Y, inside 640 x 480");
+    game_.mouseX = x;
+    game_.mouseY = y;
+    onGameClick(game_, x, y, rightButton);
+    game_.clickPending = 0;  // the button is released
+    return "ok";
+}
+
+std::string HeadlessDriver::tick(const std::string& args) {
+    int32_t n = 1;
+    if (!args.empty() && (!parseInt32(args, n) || n < 0 || n > kMaxTicks))
+        return error("tick [N], N from 0 to " + std::to_string(kMaxTicks));
+    for (int32_t i = 0; i < n; ++i) frameTick(game_);
+    return "ok";
+}
+
+std::string HeadlessDriver::state() {
+    Game& g = game_;
+    nlohmann::ordered_json out;
+    recordsToJson(g, out);
+
+    nlohmann::ordered_json queue = nlohmann::ordered_json::array();
+    for (int i = 0; i < MessageQueue::kSlots && !g.queue.slot(i).empty(); ++i)
+        queue.push_back(g.queue.slot(i));
+    out["queue"] = queue;
+
+    nlohmann::ordered_json log = nlohmann::ordered_json::array();
+    for (int i = 0; i < MessageLog::kEntries; ++i) {
+        const tmoji_efe& e = g.log.entry(i);
+        log.push_back({{"text", e.text}, {"colour", colourName(e.code)}});
+    }
+    out["log"] = log;
+
+    out["titleStage"] = g.titleStage;
+    out["inGame"] = g.inGame;
+    out["currentPage"] = g.menu.currentPage;
+    out["backPage"] = g.menu.backPage;
+    out["battleState"] = g.battle.battleState;
+    const tenemy& e = g.battle.enemy;
+    out["enemy"] = {{"name", e.name}, {"level", e.level}, {"hp", e.hp},
+                    {"maxHp", e.maxHp}, {"attack", e.attack}, {"story", e.story}};
+
+    RecordingPlatform& rec = g.recorder();
+    out["sounds"] = takeAll(rec.sounds);
+    out["music"] = takeAll(rec.music);
+    out["scene"] = g.sceneName;
+    out["messageBoxes"] = takeAll(rec.messageBoxes);
+    out["calls"] = takeAll(g.callLog);
+    out["closed"] = rec.closed;
+    return out.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
+}  // namespace minamori

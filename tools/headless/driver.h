@@ -1,0 +1,34 @@
+// Plays the game without a window: one command in, one answer line out.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "core/game.h"
+
+namespace minamori {
+
+class HeadlessDriver {
+public:
+    // Starts the game as the desktop program does: the saved game is loaded.
+    HeadlessDriver(const std::filesystem::path& dataDir, uint64_t seed);
+
+    // Runs one command line and returns its answer: "ok", a JSON line for
+    // `state`, or a line beginning with "error:".
+    std::string execute(const std::string& line);
+
+    // True after `quit`.
+    bool finished() const { return finished_; }
+    Game& game() { return game_; }
+
+private:
+    std::string click(const std::string& args, bool rightButton);
+    std::string tick(const std::string& args);
+    std::string state();
+
+    Game game_;
+    bool finished_ = false;
+};
+
+}  // namespace minamori

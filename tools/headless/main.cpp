@@ -1,0 +1,56 @@
+// minamori-headless: plays the game from commands on standard input, one per
+// line, answering each with one line on standard output.
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include "core/text_util.h"
+#include "driver.h"
+
+namespace {
+
+std::filesystem::path executableFolder() {
+    std::error_code ec;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::filesystem::current_path() : self.parent_path();
+}
+
+int usage() {
+    std::cerr << "usage: minamori-headless [--data DIR] [--seed N]\n";
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::filesystem::path dataDir = executableFolder();
+    uint64_t seed = static_cast<uint64_t>(
+        std::chrono::system_clock::now().time_since_epoch().count());
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--data" && i + 1 < argc) {
+            dataDir = argv[++i];
+        } else if (arg == "--seed" && i + 1 < argc) {
+            const std::string text = argv[++i];
+            try {
+                std::size_t used = 0;
+                seed = std::stoull(text, &used);
+                if (used != text.size()) return usage();
+            } catch (const std::exception&) {
+                return usage();
+            }
+        } else {
+            return usage();
+        }
+    }
+
+    minamori::HeadlessDriver driver(dataDir, seed);
+    std::string line;
+    while (!driver.finished() && std::getline(std::cin, line)) {
+        std::cout << driver.execute(line) << '\n' << std::flush;
+    }
+    return 0;
+}

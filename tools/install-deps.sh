@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game needs to build, run and test, skipping
+# those already present. Used by `make run` and `make test`.
+set -euo pipefail
+
+packages=(
+  cmake pkg-config g++ make
+  libgtest-dev libbenchmark-dev nlohmann-json3-dev
+  libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev
+  libjpeg62-turbo-dev libpng-dev libfontconfig-dev
+  fonts-ipafont-gothic timgm6mb-soundfont
+  xvfb xdotool x11-utils x11-apps
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+
+if ((${#missing[@]} == 0)); then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then sudo=(sudo); fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
