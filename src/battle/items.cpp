@@ -21,7 +21,7 @@ constexpr ItemRow kItemRows[] = {
     { 5, "毒薬",          1 },  // no command gives it
 };
 
-constexpr const char* kCountryNames[4] = {"日本", "中国", "台湾", "米国"};
+constexpr const char* kCountryNames[kCountriesInPlay] = {"日本", "中国", "台湾", "米国"};
 // clang-format on
 
 std::array<titem, kItemKinds> buildItems() {
@@ -47,7 +47,7 @@ const titem& itemEntry(int64_t i) {
 }
 
 void fillNameTables(Game& game) {
-    for (int c = 0; c < 4; ++c) game.countries[static_cast<size_t>(c)].name = kCountryNames[c];
+    for (int c = 0; c < kCountriesInPlay; ++c) game.countries[static_cast<size_t>(c)].name = kCountryNames[c];
 }
 
 }  // namespace minamori

@@ -1,30 +1,27 @@
 #include "core/cp932.h"
 
+#include "core/utf8.h"
+
 #include <iconv.h>
 
 #include <cerrno>
 #include <cstddef>
+#include <string_view>
 
 namespace minamori {
 
 namespace {
 
-// Length of the UTF-8 sequence starting with byte b (1 for a stray byte).
-std::size_t utf8Length(unsigned char b) {
-    if (b >= 0xF0) return 4;
-    if (b >= 0xE0) return 3;
-    if (b >= 0xC0) return 2;
-    return 1;
-}
-
-// Length of the CP932 character starting with byte b.
-std::size_t cp932Length(unsigned char b) {
-    return ((b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC)) ? 2 : 1;
+// Length of the CP932 character at the start of text; 1 for a broken one.
+std::size_t cp932Length(std::string_view text) {
+    const unsigned char b = static_cast<unsigned char>(text[0]);
+    const bool lead = (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+    return lead && text.size() >= 2 ? 2 : 1;
 }
 
 // Converts with iconv, replacing each character that fails by '?'.
 std::string convert(const char* to, const char* from, const std::string& in,
-                    std::size_t (*charLength)(unsigned char)) {
+                    std::size_t (*charLength)(std::string_view)) {
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1)) return in;
     std::string out;
@@ -40,8 +37,7 @@ std::string convert(const char* to, const char* from, const std::string& in,
         if (rc != static_cast<std::size_t>(-1)) continue;
         if (errno == E2BIG) continue;
         // An invalid or unmappable character, or one cut off at the end.
-        std::size_t skip = charLength(static_cast<unsigned char>(*src));
-        if (skip > srcLeft) skip = srcLeft;
+        const std::size_t skip = charLength(std::string_view(src, srcLeft));
         src += skip;
         srcLeft -= skip;
         out.push_back('?');
@@ -54,7 +50,7 @@ std::string convert(const char* to, const char* from, const std::string& in,
 }  // namespace
 
 std::string utf8ToCp932(const std::string& utf8) {
-    return convert("CP932", "UTF-8", utf8, utf8Length);
+    return convert("CP932", "UTF-8", utf8, utf8CharLength);
 }
 
 std::string cp932ToUtf8(const std::string& cp932) {

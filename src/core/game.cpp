@@ -6,10 +6,14 @@ Game::Game(std::filesystem::path dataDir, uint64_t seed)
     : Game(Services{}, std::move(dataDir), seed) {}
 
 Game::Game(Services services, std::filesystem::path dataDir, uint64_t seed)
-    : rng(seed), dataDir_(std::move(dataDir)), services_(services) {
+    : text(services.fonts ? *services.fonts : boxFonts_),
+      rng(seed),
+      dataDir_(std::move(dataDir)),
+      services_(services) {
     if (!services_.audio) services_.audio = &recorder_;
     if (!services_.dialogs) services_.dialogs = &recorder_;
     if (!services_.window) services_.window = &recorder_;
+    if (!services_.fonts) services_.fonts = &boxFonts_;
 }
 
 bool isPlainFileName(const std::string& name) {

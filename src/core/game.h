@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,7 +14,10 @@
 #include "menus/menu_state.h"
 #include "script/queue.h"
 #include "view/effects.h"
+#include "view/fonts.h"
+#include "view/frame.h"
 #include "view/message_log.h"
+#include "view/text.h"
 
 namespace minamori {
 
@@ -24,12 +26,14 @@ struct Services {
     AudioDevice* audio = nullptr;
     Dialogs* dialogs = nullptr;
     WindowHost* window = nullptr;
+    FontEngine* fonts = nullptr;
 };
 
 class Game {
 public:
     // A game whose data folder (holding cg/ and dat/) is dataDir. Without services
-    // it records what it asks of the machine in recorder().
+    // it records what it asks of the machine in recorder() and measures text
+    // with fixed metrics.
     explicit Game(std::filesystem::path dataDir = {}, uint64_t seed = 1);
     Game(Services services, std::filesystem::path dataDir, uint64_t seed);
     Game(const Game&) = delete;
@@ -45,9 +49,9 @@ public:
     // Presentation.
     MessageLog log;
     Effects effects;
-    // Splits a log text into screen lines; unset means one line per text.
-    std::function<std::vector<std::string>(const std::string&)> splitLogText;
-    std::string sceneName = "title.bmp";  // the scene picture on screen
+    Screen screen;
+    TextPainter text;
+    std::string sceneName;  // the file name of the scene picture on screen
 
     // Menus and battle.
     MenuState menu;
@@ -64,7 +68,8 @@ public:
     int32_t clickPending = 0;
     int32_t animFrame = 0;
     int32_t ticksThisSecond = 0;
-    int32_t frameInterval = 90;
+    int32_t frameInterval = 90;  // the frame timer's interval in ms
+    int64_t nextRateCheck = 0;   // ms on the shell's clock
     bool closing = false;  // the window has begun to close
 
     Random rng;
@@ -88,6 +93,7 @@ public:
 private:
     std::filesystem::path dataDir_;
     RecordingPlatform recorder_;
+    BoxFontEngine boxFonts_;
     Services services_;
 };
 

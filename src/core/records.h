@@ -12,6 +12,7 @@ constexpr int kItemSlots = 2000;     // items held, indexed by item id
 constexpr int kDifficulties = 4;     // EASY, NORMAL, HARD, EXTREAM
 constexpr int kIncidents = 8;
 constexpr int kCountries = 10;       // 0..3 in play, 4..9 nameless
+constexpr int kCountriesInPlay = 4;
 
 // The island incidents of a year, in saved order.
 enum Incident : int {

@@ -1,16 +1,19 @@
 // The shell around the game: start-up, the frame tick, keys and leaving.
 #pragma once
 
+#include <cstdint>
+
 namespace minamori {
 
 class Game;
 
-// Start-up after the window exists: loads the saved game.
+// Start-up after the window exists: the title pictures, then the saved game.
 void formCreate(Game& game);
 
-// One tick of the frame timer, without the rate governor: the sound repeat guard,
-// the frame counters, and the clamp while a game is on.
-void frameTick(Game& game);
+// One tick of the frame timer at nowMs on the shell's clock: the sound repeat
+// guard, the frame, the clamp while a game is on, and once a second the rate
+// governor, which moves frameInterval to hold 11 to 12 frames a second.
+void timerTick(Game& game, int64_t nowMs);
 
 enum class Key { kEscape, kOther };
 

@@ -12,7 +12,7 @@ struct CountryStart {
 };
 
 // clang-format off
-constexpr CountryStart kCountryStart[4] = {
+constexpr CountryStart kCountryStart[kCountriesInPlay] = {
     // military  gdp   growth  opinion
     {  20,       590,  -10,    50 },  // 日本
     {  40,       820,    7,    40 },  // 中国
@@ -64,7 +64,7 @@ void newGame(Game& game) {
     m.usNewsCount = 0;
     m.chinaNewsCount = 0;
     m.taiwanNewsCount = 0;
-    for (int c = 0; c < 4; ++c) {
+    for (int c = 0; c < kCountriesInPlay; ++c) {
         tcountry& country = game.countries[static_cast<size_t>(c)];
         country.military = kCountryStart[c].military;
         country.gdp = kCountryStart[c].gdp;

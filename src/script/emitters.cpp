@@ -9,7 +9,7 @@ namespace {
 
 // The keyword of a country-figure line for countries 0..3, or null for others.
 const char* countryKeyword(int32_t c, const char* const (&keywords)[4]) {
-    return inRange(c, 4) ? keywords[c] : nullptr;
+    return inRange(c, kCountriesInPlay) ? keywords[c] : nullptr;
 }
 
 void queueCountryLine(Game& game, int32_t c, int32_t n, const char* const (&keywords)[4]) {

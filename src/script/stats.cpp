@@ -18,8 +18,9 @@ namespace {
 
 using std::to_string;
 
+// One of the four countries in play, or null.
 tcountry* countryAt(Game& game, int32_t c) {
-    return inRange(c, kCountries) ? &game.countries[static_cast<size_t>(c)] : nullptr;
+    return inRange(c, kCountriesInPlay) ? &game.countries[static_cast<size_t>(c)] : nullptr;
 }
 
 // The log texts and sounds of one kind of country figure.

@@ -17,4 +17,10 @@ void startEffect(Game& game, int32_t x, int32_t y, int32_t kind) {
     slot.particlesReady = 0;
 }
 
+// The particles are drawn by the effects layer; until then an effect only ages.
+void drawEffects(Game& game) {
+    for (EffectSlot& slot : game.effects.slots)
+        if (slot.age > 0) slot.age += 1;
+}
+
 }  // namespace minamori

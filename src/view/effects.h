@@ -31,5 +31,7 @@ struct Effects {
 
 // Starts an effect of a kind in the next slot of the ring, replacing whatever ran there.
 void startEffect(Game& game, int32_t x, int32_t y, int32_t kind);
+// Advances and draws every running effect on the effects layer.
+void drawEffects(Game& game);
 
 }  // namespace minamori

@@ -2,12 +2,13 @@
 
 #include "core/game.h"
 #include "view/colours.h"
+#include "view/frame.h"
 
 namespace minamori {
 
 void addLogLine(Game& game, const std::string& text, const std::string& colourName) {
     const int32_t code = colourCode(colourName);
-    game.log.add(game.splitLogText ? game.splitLogText(text) : std::vector<std::string>{text}, code);
+    game.log.add(game.text.wrap(text, kFormFont, kLogBoxWidth), code);
 }
 
 void addGreyLine(Game& game, const std::string& text) { addLogLine(game, text, "silver"); }
@@ -15,6 +16,26 @@ void addGreyLine(Game& game, const std::string& text) { addLogLine(game, text, "
 void clearLog(Game& game) {
     if (game.closing) return;
     game.log.clear();
+}
+
+void drawLog(Game& game) {
+    constexpr FontSpec kLogFont{FontFace::kProportional, 12, true};
+    constexpr FontSpec kMarkerFont{FontFace::kProportional, 10, true};
+    Screen& s = game.screen;
+    for (int i = 0; i < MessageLog::kShown; ++i) {
+        const tmoji_efe& entry = game.log.entry(i);
+        if (entry.text.empty()) continue;
+        // Each line is one step ahead of the line below it.
+        if (std::optional<Rgb> c = lineColour(entry.code, int64_t{game.animFrame} + i))
+            s.cgTextColour = toPixel(*c);
+        game.text.draw(s.cg, 2, 460 - 20 * i, entry.text, kLogFont, s.cgTextColour, kBlack);
+        // The marker bobs while a click will advance the script.
+        if (i == 0 && !game.queue.empty()) {
+            const int w = game.text.textWidth(entry.text, kLogFont);
+            game.text.draw(s.cg, 2 + w, 462 - game.animFrame % 3, "▼", kMarkerFont,
+                           s.cgTextColour, kBlack);
+        }
+    }
 }
 
 }  // namespace minamori

@@ -12,5 +12,7 @@ void addLogLine(Game& game, const std::string& text, const std::string& colourNa
 void addGreyLine(Game& game, const std::string& text);
 // Empties the log; does nothing once the window has begun to close.
 void clearLog(Game& game);
+// Draws the newest eight lines on cg, with the marker while script lines wait.
+void drawLog(Game& game);
 
 }  // namespace minamori

@@ -63,7 +63,15 @@ TEST_F(Driver, StateHandsOverEachSoundOnce) {
     EXPECT_TRUE(state()["sounds"].empty());
 }
 
+TEST_F(Driver, MissingTitlePicturesAreReportedByName) {
+    const Json s = state();
+    ASSERT_EQ(s["messageBoxes"].size(), 2u);
+    EXPECT_NE(s["messageBoxes"][0].get<std::string>().find("title.bmp"), std::string::npos);
+    EXPECT_NE(s["messageBoxes"][1].get<std::string>().find("money.bmp"), std::string::npos);
+}
+
 TEST_F(Driver, EscapeOnTheTitleErasesEverythingOnlyWhenConfirmed) {
+    state();  // the start-up reports of missing pictures
     ok("set money 77");
     ok("set totalClearCount 4");
     ok("set clearCount.1 2");

@@ -93,12 +93,14 @@ TEST(MessageLog, NewestFirstAndLimitedToItsEntries) {
 
 TEST(MessageLog, LongTextTakesTwoLinesWithTheSecondIndented) {
     Game game;
-    game.splitLogText = [](const std::string&) {
-        return std::vector<std::string>{"first", "second", "third"};
-    };
-    addLogLine(game, "whatever", "pink");
-    EXPECT_EQ(game.log.entry(0).text, "\u3000second");
-    EXPECT_EQ(game.log.entry(1).text, "first");
+    // Fixed metrics: a kanji is 15 pixels in the splitting font, so 34 fit the box.
+    std::string text;
+    for (int i = 0; i < 34 * 2 + 5; ++i) text += i < 34 ? "一" : i < 68 ? "二" : "三";
+    addLogLine(game, text, "pink");
+    std::string firstLine, secondLine;
+    for (int i = 0; i < 34; ++i) firstLine += "一", secondLine += "二";
+    EXPECT_EQ(game.log.entry(0).text, "\u3000" + secondLine);
+    EXPECT_EQ(game.log.entry(1).text, firstLine);
     EXPECT_EQ(game.log.entry(0).code, 304);
     EXPECT_EQ(game.log.entry(1).code, 304);
     EXPECT_TRUE(game.log.entry(2).text.empty());

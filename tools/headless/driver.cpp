@@ -8,6 +8,7 @@
 #include "core/shell.h"
 #include "core/text_util.h"
 #include "fields.h"
+#include "png_file.h"
 #include "script/interpreter.h"
 #include "view/colours.h"
 
@@ -42,8 +43,9 @@ nlohmann::ordered_json takeAll(std::vector<std::string>& names) {
 
 }  // namespace
 
-HeadlessDriver::HeadlessDriver(const std::filesystem::path& dataDir, uint64_t seed)
-    : game_(dataDir, seed) {
+HeadlessDriver::HeadlessDriver(const std::filesystem::path& dataDir, uint64_t seed,
+                               FontEngine* fonts)
+    : game_(Services{nullptr, nullptr, nullptr, fonts}, dataDir, seed) {
     formCreate(game_);
 }
 
@@ -76,6 +78,7 @@ std::string HeadlessDriver::execute(const std::string& rawLine) {
         return "ok";
     }
     if (command == "tick") return tick(args);
+    if (command == "shot") return shot(args);
     if (command == "push") {
         game_.queue.pushLine(args);
         return "ok";
@@ -112,8 +115,17 @@ std::string HeadlessDriver::tick(const std::string& args) {
     int32_t n = 1;
     if (!args.empty() && (!parseInt32(args, n) || n < 0 || n > kMaxTicks))
         return error("tick [N], N from 0 to " + std::to_string(kMaxTicks));
-    for (int32_t i = 0; i < n; ++i) frameTick(game_);
+    for (int32_t i = 0; i < n; ++i) {
+        clockMs_ += game_.frameInterval;
+        timerTick(game_, clockMs_);
+    }
     return "ok";
+}
+
+std::string HeadlessDriver::shot(const std::string& path) {
+    if (path.empty()) return error("shot FILE.png");
+    const std::string why = writePng(game_.screen.cg, path);
+    return why.empty() ? "ok" : error(why);
 }
 
 std::string HeadlessDriver::state() {
@@ -149,6 +161,8 @@ std::string HeadlessDriver::state() {
     out["messageBoxes"] = takeAll(rec.messageBoxes);
     out["calls"] = takeAll(g.callLog);
     out["closed"] = rec.closed;
+    out["frameInterval"] = g.frameInterval;
+    out["framesDrawn"] = g.screen.framesDrawn;
     return out.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
 

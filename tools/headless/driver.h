@@ -11,8 +11,10 @@ namespace minamori {
 
 class HeadlessDriver {
 public:
-    // Starts the game as the desktop program does: the saved game is loaded.
-    HeadlessDriver(const std::filesystem::path& dataDir, uint64_t seed);
+    // Starts the game as the desktop program does: the title pictures and the
+    // saved game are loaded. Text is measured and drawn with fonts, when given.
+    HeadlessDriver(const std::filesystem::path& dataDir, uint64_t seed,
+                   FontEngine* fonts = nullptr);
 
     // Runs one command line and returns its answer: "ok", a JSON line for
     // `state`, or a line beginning with "error:".
@@ -26,8 +28,10 @@ private:
     std::string click(const std::string& args, bool rightButton);
     std::string tick(const std::string& args);
     std::string state();
+    std::string shot(const std::string& path);
 
     Game game_;
+    int64_t clockMs_ = 0;  // frames run on a clock of their own, one interval each
     bool finished_ = false;
 };
 

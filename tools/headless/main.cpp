@@ -9,6 +9,7 @@
 
 #include "core/text_util.h"
 #include "driver.h"
+#include "platform/ttf_fonts.h"
 
 namespace {
 
@@ -47,7 +48,11 @@ int main(int argc, char** argv) {
         }
     }
 
-    minamori::HeadlessDriver driver(dataDir, seed);
+    // Without the fonts text is measured with fixed metrics and not drawn.
+    std::string fontError;
+    std::unique_ptr<minamori::TtfFontEngine> fonts = minamori::TtfFontEngine::create(fontError);
+    if (!fonts) std::cerr << "minamori-headless: " << fontError << "\n";
+    minamori::HeadlessDriver driver(dataDir, seed, fonts.get());
     std::string line;
     while (!driver.finished() && std::getline(std::cin, line)) {
         std::cout << driver.execute(line) << '\n' << std::flush;

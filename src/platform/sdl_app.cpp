@@ -1,0 +1,152 @@
+#include "platform/sdl_app.h"
+
+#include <SDL.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <memory>
+
+#include "core/game.h"
+#include "core/shell.h"
+#include "platform/sdl_audio.h"
+#include "platform/sdl_dialogs.h"
+#include "platform/ttf_fonts.h"
+#include "script/interpreter.h"
+
+namespace minamori {
+
+namespace {
+
+constexpr const char* kCaption = "ミナモリ!!";
+
+struct SdlWindowHost : WindowHost {
+    void closeWindow() override { closed = true; }
+    bool closed = false;
+};
+
+bool hasDisplay() {
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x11 && *x11) || (wayland && *wayland);
+}
+
+// SDL falls back to drivers that show nothing; the game would run unseen.
+bool isInvisibleDriver(const char* driver) {
+    return !driver || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0;
+}
+
+int fail(const std::string& why) {
+    std::cerr << "minamori: " << why << '\n';
+    return 1;
+}
+
+uint64_t clockSeed() {
+    return static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+void handleEvent(Game& game, const SDL_Event& e) {
+    switch (e.type) {
+        case SDL_QUIT:
+            formClose(game);
+            break;
+        case SDL_WINDOWEVENT:
+            if (e.window.event == SDL_WINDOWEVENT_CLOSE) formClose(game);
+            break;
+        case SDL_MOUSEMOTION:
+            game.mouseX = e.motion.x;
+            game.mouseY = e.motion.y;
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+            if (e.button.button == SDL_BUTTON_LEFT || e.button.button == SDL_BUTTON_MIDDLE ||
+                e.button.button == SDL_BUTTON_RIGHT)
+                onGameClick(game, e.button.x, e.button.y, e.button.button == SDL_BUTTON_RIGHT);
+            break;
+        case SDL_MOUSEBUTTONUP:
+            game.clickPending = 0;
+            break;
+        case SDL_KEYDOWN:
+            formKeyDown(game, e.key.keysym.sym == SDLK_ESCAPE ? Key::kEscape : Key::kOther);
+            break;
+        default:
+            break;
+    }
+}
+
+struct SdlVideo {
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* texture = nullptr;
+    ~SdlVideo() {
+        if (texture) SDL_DestroyTexture(texture);
+        if (renderer) SDL_DestroyRenderer(renderer);
+        if (window) SDL_DestroyWindow(window);
+        SDL_Quit();
+    }
+};
+
+void present(SdlVideo& video, const Canvas& cg) {
+    SDL_UpdateTexture(video.texture, nullptr, cg.pixels().data(),
+                      cg.width() * static_cast<int>(sizeof(Pixel)));
+    SDL_RenderClear(video.renderer);
+    SDL_RenderCopy(video.renderer, video.texture, nullptr, nullptr);
+    SDL_RenderPresent(video.renderer);
+}
+
+// Waits for events until the next frame is due; runs the frame when it is.
+void runLoop(Game& game, SdlVideo& video, const SdlWindowHost& host) {
+    uint64_t nextTick = SDL_GetTicks64();
+    while (!host.closed) {
+        const uint64_t now = SDL_GetTicks64();
+        if (now >= nextTick) {
+            timerTick(game, static_cast<int64_t>(now));
+            present(video, game.screen.cg);
+            nextTick += static_cast<uint64_t>(std::max(game.frameInterval, 1));
+            if (nextTick <= now) nextTick = now + static_cast<uint64_t>(game.frameInterval);
+            continue;
+        }
+        SDL_Event e;
+        if (SDL_WaitEventTimeout(&e, static_cast<int>(nextTick - now))) {
+            handleEvent(game, e);
+            while (!host.closed && SDL_PollEvent(&e)) handleEvent(game, e);
+        }
+    }
+}
+
+}  // namespace
+
+int runDesktopGame(const std::filesystem::path& dataDir) {
+    if (!hasDisplay()) return fail("no display: DISPLAY is not set; the game needs a desktop");
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
+        return fail(std::string("cannot open the display: ") + SDL_GetError());
+    SdlVideo video;
+    if (isInvisibleDriver(SDL_GetCurrentVideoDriver()))
+        return fail("no display: SDL found no desktop to show the window on");
+
+    video.window = SDL_CreateWindow(kCaption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                    kScreenWidth, kScreenHeight, SDL_WINDOW_SHOWN);
+    if (!video.window) return fail(std::string("cannot create the window: ") + SDL_GetError());
+    video.renderer = SDL_CreateRenderer(video.window, -1, SDL_RENDERER_ACCELERATED);
+    if (!video.renderer) video.renderer = SDL_CreateRenderer(video.window, -1, SDL_RENDERER_SOFTWARE);
+    if (!video.renderer) return fail(std::string("cannot draw in the window: ") + SDL_GetError());
+    video.texture = SDL_CreateTexture(video.renderer, SDL_PIXELFORMAT_RGB888,
+                                      SDL_TEXTUREACCESS_STREAMING, kScreenWidth, kScreenHeight);
+    if (!video.texture) return fail(std::string("cannot draw in the window: ") + SDL_GetError());
+
+    SdlDialogs dialogs;
+    dialogs.setParent(video.window);
+    SdlWindowHost host;
+    SdlAudio audio;
+    std::string fontError;
+    std::unique_ptr<TtfFontEngine> fonts = TtfFontEngine::create(fontError);
+    if (!fonts) dialogs.showMessage("フォントを読み込めませんでした。\n" + fontError);
+
+    Game game(Services{&audio, &dialogs, &host, fonts.get()}, dataDir, clockSeed());
+    formCreate(game);
+    runLoop(game, video, host);
+    return 0;
+}
+
+}  // namespace minamori

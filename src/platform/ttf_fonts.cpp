@@ -1,0 +1,99 @@
+#include "platform/ttf_fonts.h"
+
+#include <SDL.h>
+#include <SDL_ttf.h>
+#include <fontconfig/fontconfig.h>
+
+namespace minamori {
+
+std::string findFontFile(const std::string& family) {
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    if (!config) return {};
+    std::string file;
+    FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(family.c_str()));
+    FcConfigSubstitute(config, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    if (FcPattern* match = FcFontMatch(config, pattern, &result)) {
+        FcChar8* path = nullptr;
+        if (FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch && path)
+            file = reinterpret_cast<const char*>(path);
+        FcPatternDestroy(match);
+    }
+    FcPatternDestroy(pattern);
+    FcConfigDestroy(config);
+    return file;
+}
+
+std::unique_ptr<TtfFontEngine> TtfFontEngine::create(std::string& error) {
+    if (TTF_WasInit() == 0 && TTF_Init() != 0) {
+        error = std::string("SDL_ttf: ") + TTF_GetError();
+        return nullptr;
+    }
+    std::unique_ptr<TtfFontEngine> engine(new TtfFontEngine());
+    engine->proportionalFile_ = findFontFile("IPAPGothic");
+    engine->fixedFile_ = findFontFile("IPAGothic");
+    if (engine->proportionalFile_.empty() || engine->fixedFile_.empty()) {
+        error = "fontconfig found no IPAPGothic or IPAGothic font";
+        return nullptr;
+    }
+    if (!engine->open(FontSpec{})) {
+        error = "cannot open " + engine->proportionalFile_ + ": " + TTF_GetError();
+        return nullptr;
+    }
+    return engine;
+}
+
+TtfFontEngine::~TtfFontEngine() {
+    for (auto& [spec, font] : fonts_)
+        if (font) TTF_CloseFont(font);
+}
+
+TTF_Font* TtfFontEngine::open(const FontSpec& spec) {
+    auto it = fonts_.find(spec);
+    if (it != fonts_.end()) return it->second;
+    const std::string& file = spec.face == FontFace::kFixed ? fixedFile_ : proportionalFile_;
+    TTF_Font* font = TTF_OpenFontDPI(file.c_str(), spec.size, static_cast<unsigned>(spec.dpi),
+                                     static_cast<unsigned>(spec.dpi));
+    if (font) TTF_SetFontStyle(font, spec.bold ? TTF_STYLE_BOLD : TTF_STYLE_NORMAL);
+    fonts_.emplace(spec, font);
+    return font;
+}
+
+TextImage TtfFontEngine::render(const std::string& text, const FontSpec& spec) {
+    TextImage image;
+    TTF_Font* font = open(spec);
+    if (!font || text.empty()) return image;
+    SDL_Surface* rendered = TTF_RenderUTF8_Blended(font, text.c_str(), SDL_Color{255, 255, 255, 255});
+    if (!rendered) return image;
+    SDL_Surface* argb = SDL_ConvertSurfaceFormat(rendered, SDL_PIXELFORMAT_ARGB8888, 0);
+    SDL_FreeSurface(rendered);
+    if (!argb) return image;
+    image.width = argb->w;
+    image.height = argb->h;
+    image.coverage.resize(static_cast<size_t>(argb->w) * static_cast<size_t>(argb->h));
+    SDL_LockSurface(argb);
+    for (int y = 0; y < argb->h; ++y) {
+        const auto* row = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(argb->pixels) +
+                                                          static_cast<ptrdiff_t>(y) * argb->pitch);
+        for (int x = 0; x < argb->w; ++x)
+            image.coverage[static_cast<size_t>(y) * argb->w + x] = static_cast<uint8_t>(row[x] >> 24);
+    }
+    SDL_UnlockSurface(argb);
+    SDL_FreeSurface(argb);
+    return image;
+}
+
+int TtfFontEngine::textWidth(const std::string& text, const FontSpec& spec) {
+    TTF_Font* font = open(spec);
+    int w = 0, h = 0;
+    if (!font || text.empty() || TTF_SizeUTF8(font, text.c_str(), &w, &h) != 0) return 0;
+    return w;
+}
+
+int TtfFontEngine::lineHeight(const FontSpec& spec) {
+    TTF_Font* font = open(spec);
+    return font ? TTF_FontHeight(font) : emPixels(spec);
+}
+
+}  // namespace minamori

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# The game in a real window under Xvfb, driven with xdotool: the window is
+# 640 x 480 and shows the title picture, two clicks show the title menu's
+# picture, and closing the window saves the game.
+# usage: window_test.sh BUILD_DIR TOOLS_DIR
+set -euo pipefail
+build=$1
+tools=$2
+
+if [[ -z "${INSIDE_XVFB:-}" ]]; then
+  export INSIDE_XVFB=1
+  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+fi
+
+work=$(mktemp -d)
+trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+# The program finds cg/ and dat/ beside itself: give it a folder of its own.
+cp "$build/minamori" "$work/"
+ln -s "$build/cg" "$work/cg"
+mkdir "$work/dat"
+for f in "$build"/dat/*.wav "$build"/dat/*.mid; do ln -s "$f" "$work/dat/"; done
+
+SDL_AUDIODRIVER=dummy "$work/minamori" &
+pid=$!
+wid=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" | head -n 1)
+[[ -n "$wid" ]] || { echo "no window"; exit 1; }
+
+geometry=$(xwininfo -id "$wid")
+grep -q "Width: 640" <<<"$geometry" && grep -q "Height: 480" <<<"$geometry" ||
+  { echo "window is not 640 x 480:"; echo "$geometry"; exit 1; }
+
+# Waits until the window shows the picture (mean difference below 2).
+expect_picture() {
+  local picture=$1
+  for _ in $(seq 1 30); do
+    sleep 0.2
+    xwd -id "$wid" -silent > "$work/shot.xwd"
+    out=$("$tools/xwd-compare" "$work/shot.xwd" "$picture" || true)
+    diff=$(sed -n 's/^mean difference //p' <<<"$out")
+    if [[ -n "$diff" ]] && awk -v d="$diff" 'BEGIN { exit !(d < 2) }'; then
+      echo "shows $(basename "$picture") (mean difference $diff)"
+      return 0
+    fi
+  done
+  echo "the window does not show $(basename "$picture"): $out"
+  exit 1
+}
+
+expect_picture "$build/cg/title.bmp"
+xdotool mousemove --window "$wid" 320 240 click 1
+sleep 0.3
+xdotool mousemove --window "$wid" 320 240 click 1
+expect_picture "$build/cg/2.jpg"
+
+"$tools/close-window" "$wid"
+for _ in $(seq 1 50); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 "$pid" 2>/dev/null; then echo "the game did not close"; exit 1; fi
+wait "$pid" || { echo "the game failed on closing"; exit 1; }
+lines=$(wc -l < "$work/dat/my.dat")
+[[ "$lines" -eq 6092 ]] || { echo "dat/my.dat has $lines lines"; exit 1; }
+echo "closing saved dat/my.dat"
