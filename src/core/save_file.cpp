@@ -173,8 +173,12 @@ void loadGame(Game& game) {
     fillNameTables(game);
 }
 
+std::string writeSaveFile(Game& game) {
+    return writeFileAtomically(game.savePath(), encodeSave(game));
+}
+
 bool saveGame(Game& game) {
-    const std::string error = writeFileAtomically(game.savePath(), encodeSave(game));
+    const std::string error = writeSaveFile(game);
     if (error.empty()) return true;
     game.dialogs().showMessage("セーブできませんでした。\n" + error);
     return false;

@@ -43,6 +43,8 @@ void loadGame(Game& game);
 
 // Writes the save file; a failure is reported in a message box. True on success.
 bool saveGame(Game& game);
+// Writes the save file; returns an empty text, or why it failed.
+std::string writeSaveFile(Game& game);
 
 // The clear record's file name for the current clear count.
 std::string clearRecordName(int32_t totalClearCount);

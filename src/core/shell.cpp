@@ -1,5 +1,7 @@
 #include "core/shell.h"
 
+#include <string>
+
 #include "audio/sound.h"
 #include "core/game.h"
 #include "core/save_file.h"
@@ -58,11 +60,16 @@ void formKeyDown(Game& game, Key key) {
     if (key == Key::kEscape && game.titleStage != 0) fullReset(game);
 }
 
-void formClose(Game& game) {
-    if (game.closing) return;
+bool formClose(Game& game) {
+    if (game.closing) return true;
+    const std::string error = writeSaveFile(game);
+    if (!error.empty() &&
+        !game.dialogs().askYesNo("セーブできませんでした。\n" + error +
+                                 "\n\nセーブせずに終了しますか？"))
+        return false;
     game.closing = true;
-    saveGame(game);
     game.window().closeWindow();
+    return true;
 }
 
 }  // namespace minamori

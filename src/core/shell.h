@@ -21,7 +21,8 @@ enum class Key { kEscape, kOther };
 void formKeyDown(Game& game, Key key);
 
 // Closes the window the way every exit does: saves the game, then asks the shell
-// to close. Runs once; later calls do nothing.
-void formClose(Game& game);
+// to close. When the save fails the player may keep the game open instead, so
+// that nothing is lost; returns whether the window closes. Runs once.
+bool formClose(Game& game);
 
 }  // namespace minamori

@@ -4,6 +4,7 @@
 # picture, and closing the window saves the game.
 # usage: window_test.sh BUILD_DIR TOOLS_DIR
 set -euo pipefail
+shopt -s nullglob
 build=$1
 tools=$2
 

@@ -56,7 +56,7 @@ std::string HeadlessDriver::execute(const std::string& rawLine) {
 
     if (command == "state") return state();
     if (command == "quit") {
-        formClose(game_);
+        if (!formClose(game_)) return error("the save failed; the game stays open");
         finished_ = true;
         return "ok";
     }
