@@ -11,6 +11,7 @@
 #include "core/platform.h"
 #include "core/random.h"
 #include "core/records.h"
+#include "menus/menu_row.h"
 #include "menus/menu_state.h"
 #include "script/queue.h"
 #include "view/effects.h"
@@ -54,6 +55,7 @@ public:
     std::string sceneName;  // the file name of the scene picture on screen
 
     // Menus and battle.
+    MenuTable menuTable;
     MenuState menu;
     BattleRuntime battle;
 

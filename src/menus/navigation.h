@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "menus/menu_row.h"
+
 namespace minamori {
 
 class Game;
@@ -11,7 +13,14 @@ class Game;
 void openMenuPage(Game& game, int32_t page);
 // Hides every row and closes the menu.
 void closeMenu(Game& game);
-// One hover and click pass over the rows on screen.
+// One hover and click pass over the rows on screen: each slides a step, is
+// painted, and a pending click chooses the enabled row under the pointer.
 void updateMenu(Game& game);
+void hideAllRows(Game& game);
+
+// The number of a row of the game's menu table.
+int32_t rowIndex(const Game& game, const tmenu& row);
+// Whether the pointer is over the row; its bottom line belongs to the next row.
+bool isHovered(const Game& game, const tmenu& row);
 
 }  // namespace minamori
