@@ -4,7 +4,8 @@
 
 namespace minamori {
 
-// The world update arrives with the year cycle; for now the call is recorded.
+// The year cycle arrives with its own change; for now the calls are recorded.
+void endYear(Game& game) { game.callLog.push_back("endYear"); }
 void yearlyUpdate(Game& game) { game.callLog.push_back("yearlyUpdate"); }
 
 }  // namespace minamori

@@ -5,6 +5,10 @@ namespace minamori {
 
 class Game;
 
+// The year-end command of the main menu: restores HP, shows the night and
+// queues the change of year.
+void endYear(Game& game);
+
 // Advances to the next year and queues its news.
 void yearlyUpdate(Game& game);
 
