@@ -65,6 +65,7 @@ std::string HeadlessDriver::execute(const std::string& rawLine) {
 
     if (command == "click") return click(args, false);
     if (command == "rclick") return click(args, true);
+    if (command == "row") return clickRow(args);
     if (command == "move") {
         int32_t x = 0, y = 0;
         if (!parsePoint(args, x, y)) return error("move X Y, inside 640 x 480");
@@ -111,6 +112,22 @@ std::string HeadlessDriver::click(const std::string& args, bool rightButton) {
     return "ok";
 }
 
+std::string HeadlessDriver::clickRow(const std::string& args) {
+    int32_t n = 0;
+    if (!parseInt32(args, n) || !inRange(n, kMenuRows)) return error("row N, a menu row number");
+    if (!game_.queue.empty()) return error("script lines are waiting; click them through first");
+    const tmenu& row = game_.menuTable[static_cast<size_t>(n)];
+    if (row.shown != 1) return error("row " + args + " is not on the page");
+    if (row.curX != row.targetX || row.curY != row.targetY)
+        return error("row " + args + " is still sliding in; tick first");
+    // The centre of the part of the row that belongs to it (its bottom line is the next row's).
+    const int64_t x = int64_t{row.curX} + row.width / 2;
+    const int64_t y = int64_t{row.curY} + (row.height - 1) / 2;
+    if (!inRange(x, kPictureWidth) || !inRange(y, kPictureHeight))
+        return error("row " + args + " lies outside the picture");
+    return click(std::to_string(x) + " " + std::to_string(y), false);
+}
+
 std::string HeadlessDriver::tick(const std::string& args) {
     int32_t n = 1;
     if (!args.empty() && (!parseInt32(args, n) || n < 0 || n > kMaxTicks))
@@ -149,6 +166,22 @@ std::string HeadlessDriver::state() {
     out["inGame"] = g.inGame;
     out["currentPage"] = g.menu.currentPage;
     out["backPage"] = g.menu.backPage;
+    out["hoveredRow"] = g.menu.hoveredRow;
+    nlohmann::ordered_json rows = nlohmann::ordered_json::array();
+    for (int i = 0; i < kMenuRows; ++i) {
+        const tmenu& r = g.menuTable[static_cast<size_t>(i)];
+        if (r.shown != 1) continue;
+        rows.push_back({{"row", i},
+                        {"caption", r.caption},
+                        {"enabled", r.enabled},
+                        {"x", r.curX},
+                        {"y", r.curY},
+                        {"targetX", r.targetX},
+                        {"targetY", r.targetY},
+                        {"width", r.width},
+                        {"height", r.height}});
+    }
+    out["rows"] = rows;
     out["battleState"] = g.battle.battleState;
     const tenemy& e = g.battle.enemy;
     out["enemy"] = {{"name", e.name}, {"level", e.level}, {"hp", e.hp},
