@@ -18,6 +18,7 @@
 #include "view/fonts.h"
 #include "view/frame.h"
 #include "view/message_log.h"
+#include "view/panels.h"
 #include "view/text.h"
 
 namespace minamori {
@@ -52,6 +53,7 @@ public:
     Effects effects;
     Screen screen;
     TextPainter text;
+    DisplayedValues displayed;
     std::string sceneName;  // the file name of the scene picture on screen
 
     // Menus and battle.
