@@ -1,6 +1,8 @@
-// xwd-compare SHOT.xwd PICTURE: compares a window dump with a picture file of
-// the game (BMP or JPEG) and prints the mean difference per channel (0..255).
+// xwd-compare SHOT.xwd PICTURE [LEFT TOP RIGHT BOTTOM]: compares a window dump
+// with a picture file of the game (BMP or JPEG), over the whole picture or the
+// given rectangle, and prints the mean difference per channel (0..255).
 // Exits 0 when the two have the same size, else 1.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -30,8 +32,8 @@ std::string readFile(const char* path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: xwd-compare SHOT.xwd PICTURE\n";
+    if (argc != 3 && argc != 7) {
+        std::cerr << "usage: xwd-compare SHOT.xwd PICTURE [LEFT TOP RIGHT BOTTOM]\n";
         return 2;
     }
     const std::string xwd = readFile(argv[1]);
@@ -53,9 +55,17 @@ int main(int argc, char** argv) {
         static_cast<int>(height) != picture->height() ||
         data + static_cast<std::size_t>(bytesPerLine) * height > xwd.size())
         return 1;
+    uint32_t left = 0, top = 0, right = width, bottom = height;
+    if (argc == 7) {
+        left = static_cast<uint32_t>(std::atoi(argv[3]));
+        top = static_cast<uint32_t>(std::atoi(argv[4]));
+        right = std::min(width, static_cast<uint32_t>(std::atoi(argv[5])));
+        bottom = std::min(height, static_cast<uint32_t>(std::atoi(argv[6])));
+        if (left >= right || top >= bottom) return 2;
+    }
     uint64_t total = 0;
-    for (uint32_t y = 0; y < height; ++y)
-        for (uint32_t x = 0; x < width; ++x) {
+    for (uint32_t y = top; y < bottom; ++y)
+        for (uint32_t x = left; x < right; ++x) {
             const std::size_t at = data + y * bytesPerLine + x * 4;
             const uint32_t v = byteOrder == 0
                                    ? (static_cast<uint32_t>(static_cast<unsigned char>(xwd[at])) |
@@ -67,6 +77,7 @@ int main(int argc, char** argv) {
                 total += static_cast<uint64_t>(
                     std::abs(static_cast<int>((v >> shift) & 0xFF) - static_cast<int>((p >> shift) & 0xFF)));
         }
-    std::printf("mean difference %.2f\n", static_cast<double>(total) / (3.0 * width * height));
+    const double pixels = static_cast<double>(right - left) * (bottom - top);
+    std::printf("mean difference %.2f\n", static_cast<double>(total) / (3.0 * pixels));
     return 0;
 }
