@@ -183,9 +183,30 @@ std::string HeadlessDriver::state() {
     }
     out["rows"] = rows;
     out["battleState"] = g.battle.battleState;
+    out["battleReturnPage"] = g.battle.battleReturnPage;
     const tenemy& e = g.battle.enemy;
     out["enemy"] = {{"name", e.name}, {"level", e.level}, {"hp", e.hp},
                     {"maxHp", e.maxHp}, {"attack", e.attack}, {"story", e.story}};
+    const BattleStakes& k = g.battle.stakes;
+    out["stakes"] = {{"originRow", k.originRow},
+                     {"winHomeOpinion", k.winHomeOpinion},
+                     {"winChinaOpinion", k.winChinaOpinion},
+                     {"winTaiwanOpinion", k.winTaiwanOpinion},
+                     {"winUsOpinion", k.winUsOpinion},
+                     {"winChinaMilitary", k.winChinaMilitary},
+                     {"winDanger", k.winDanger},
+                     {"winElection", k.winElection},
+                     {"winExam", k.winExam},
+                     {"winConstitution", k.winConstitution},
+                     {"winTreatyEnd", k.winTreatyEnd}};
+    const DisplayedValues& d = g.displayed;
+    out["displayed"] = {{"shownDay", d.shownDay},
+                        {"shownExp", d.shownExp},
+                        {"shownHp", d.shownHp},
+                        {"shownVitalityExp", d.shownVitalityExp},
+                        {"shownIntelligenceExp", d.shownIntelligenceExp},
+                        {"shownCharismaExp", d.shownCharismaExp},
+                        {"shownEnemyHp", d.shownEnemyHp}};
 
     RecordingPlatform& rec = g.recorder();
     out["sounds"] = takeAll(rec.sounds);
