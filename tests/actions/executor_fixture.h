@@ -1,0 +1,58 @@
+// A game with the real menu table, ready for commands chosen as a click would.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "actions/executor.h"
+#include "audio/sound.h"
+#include "battle/name_tables.h"
+#include "core/game.h"
+#include "core/state.h"
+#include "core/temp_folder.h"
+#include "menus/menu_table.h"
+
+namespace mtest {
+
+class ActionTest : public ::testing::Test {
+protected:
+    ActionTest() : game(folder.path(), 7) {
+        minamori::newGame(game);
+        minamori::fillNameTables(game);
+        minamori::buildMenuTable(game);
+    }
+    // Chooses a row in a fresh frame, so that its sounds are not taken for repeats.
+    void run(int32_t row) {
+        minamori::soundFrameTick(game);
+        minamori::executeAction(game, row);
+    }
+    std::vector<std::string> queued() const {
+        std::vector<std::string> lines;
+        for (int i = 0; i < game.queue.size(); ++i) lines.push_back(game.queue.slot(i));
+        return lines;
+    }
+    // The queued lines without the battle a random encounter may have added.
+    std::vector<std::string> ownLines() const {
+        std::vector<std::string> lines = queued();
+        if (!lines.empty() && lines.back().rfind("battle", 0) == 0) lines.pop_back();
+        return lines;
+    }
+    bool logged(const std::string& text, int32_t code) const {
+        for (int i = 0; i < minamori::MessageLog::kEntries; ++i)
+            if (game.log.entry(i).text == text && game.log.entry(i).code == code) return true;
+        return false;
+    }
+    bool played(const std::string& name) {
+        const auto& s = game.recorder().sounds;
+        return std::find(s.begin(), s.end(), name) != s.end();
+    }
+
+    static constexpr int32_t kSilver = 316, kGray = 313, kAqua = 306;
+    TempFolder folder;
+    minamori::Game game;
+};
+
+}  // namespace mtest
