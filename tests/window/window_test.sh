@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The game in a real window under Xvfb, driven with xdotool: the window is
 # 640 x 480 and shows the title picture, two clicks show the title menu's
-# picture, and closing the window saves the game.
+# picture, <イージーMODE> starts a game, 活動 and 働く spend the year's days, and
+# closing the window saves the game.
 # usage: window_test.sh BUILD_DIR TOOLS_DIR
 set -euo pipefail
 shopt -s nullglob
@@ -56,6 +57,16 @@ xdotool mousemove --window "$wid" 320 240 click 1
 # The title menu's rows stand at the right; the picture shows left of them.
 expect_picture "$build/cg/2.jpg" 0 0 400 480
 
+click_at() {
+  xdotool mousemove --window "$wid" "$1" "$2" click 1
+  sleep "${3:-0.15}"
+}
+click_at 520 385 0.3                                  # <イージーMODE>, the lowest but three
+for _ in $(seq 1 12); do click_at 100 300; done      # the opening lines
+sleep 1.2                                             # the main menu slides in
+click_at 520 24 1.2                                   # 活動, the first row
+click_at 520 22 0.3                                   # 働く, the first activity
+
 "$tools/close-window" "$wid"
 for _ in $(seq 1 50); do
   kill -0 "$pid" 2>/dev/null || break
@@ -65,4 +76,8 @@ if kill -0 "$pid" 2>/dev/null; then echo "the game did not close"; exit 1; fi
 wait "$pid" || { echo "the game failed on closing"; exit 1; }
 lines=$(wc -l < "$work/dat/my.dat")
 [[ "$lines" -eq 6092 ]] || { echo "dat/my.dat has $lines lines"; exit 1; }
-echo "closing saved dat/my.dat"
+days=$(sed -n '1p' "$work/dat/my.dat" | tr -d '\r')
+worked=$(sed -n '610p' "$work/dat/my.dat" | tr -d '\r')   # the use count of 働く, row 300
+[[ "$days" == 290 && "$worked" == 1 ]] ||
+  { echo "the year shows $days days used and 働く used $worked times"; exit 1; }
+echo "closing saved dat/my.dat after a year's work"
