@@ -59,6 +59,15 @@ public:
         return state();
     }
 
+    // Ends the year and clicks through to the next morning.
+    void endYear() {
+        if (driver_.game().menu.currentPage != 1) {
+            run("rclick 1 1");
+            run("tick 12");
+        }
+        choose(9);  // ..１年を終える
+    }
+
     minamori::Game& game() { return driver_.game(); }
 
 private:
@@ -86,6 +95,33 @@ TEST(ScriptedGame, FromTheTitleToTheFirstMorning) {
     EXPECT_EQ(s["currentPage"], 1);
     EXPECT_TRUE(logHas(s, "1年目の朝です"));
     EXPECT_GT(s["money"].get<int>(), 5);  // a year's wage, less the living cost
+}
+
+TEST(ScriptedGame, ThreeElectionsWonLeadToTheDietAndItsPolicies) {
+    ScriptedGame play(11);
+    play.playFirstYear();
+    // A seasoned citizen: strong enough to win, rich enough to stand.
+    for (const char* set : {"set level 12", "set vitality 30", "set intelligence 12",
+                            "set charisma 12", "set maxHp 200", "set hp 200", "set money 5000",
+                            "set useCount.353 1"})
+        play.run(set);
+    const std::pair<int, const char*> elections[] = {
+        {311, "<町会議員>"}, {312, "<県会議員>"}, {313, "<国会議員>"}};
+    int career = 0;
+    for (const auto& [row, title] : elections) {
+        play.choose(1);  // 活動
+        play.choose(row);
+        const Json s = play.state();
+        EXPECT_EQ(s["careerLevel"], ++career) << row;
+        EXPECT_EQ(s["titleText"], title);
+        EXPECT_EQ(s["useCount"][std::to_string(row)], 1) << "a won election keeps its row used";
+        play.endYear();
+    }
+    const Json s = play.state();
+    EXPECT_EQ(s["hasTaxBudget"], 1);
+    bool policies = false;
+    for (const Json& r : s["rows"]) policies |= r["caption"] == "政策";
+    EXPECT_TRUE(policies);
 }
 
 TEST(ScriptedGame, AFixedSeedPlaysTheSameGame) {
