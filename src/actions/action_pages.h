@@ -21,4 +21,12 @@ void runSecondResetConfirm(Game& game, int32_t slot);
 // Page 10: one grassroots activity; row is the menu row that was chosen.
 void runActivity(Game& game, int32_t row, int32_t slot);
 
+// Page 20: one policy.
+void runPolicy(Game& game, int32_t row, int32_t slot);
+// Pages 30 and 40: diplomacy and the military.
+void runDiplomacy(Game& game, int32_t row, int32_t slot);
+void runMilitary(Game& game, int32_t row, int32_t slot);
+// Page 50: a miracle, or a purchase from the shop.
+void runMiracle(Game& game, int32_t row, int32_t slot);
+
 }  // namespace minamori

@@ -64,13 +64,10 @@ void executeAction(Game& game, int32_t row) {
             if (slot == 1) playerAttack(game);
             if (slot == 9) attemptEscape(game);
             break;
-        // The policy, diplomacy, military and miracle commands are handed on
-        // from here; until they exist a row of these pages only pays its costs
-        // and is counted.
-        case kPagePolicies:
-        case kPageDiplomacy:
-        case kPageMilitary:
-        case kPageMiracles:
+        case kPagePolicies: runPolicy(game, row, slot); break;
+        case kPageDiplomacy: runDiplomacy(game, row, slot); break;
+        case kPageMilitary: runMilitary(game, row, slot); break;
+        case kPageMiracles: runMiracle(game, row, slot); break;
         default: break;
     }
 }

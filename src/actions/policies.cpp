@@ -1,0 +1,13 @@
+#include <string>
+
+#include "actions/action_pages.h"
+#include "core/game.h"
+
+namespace minamori {
+
+// Until the page's commands arrive, a chosen policy only pays and is counted.
+void runPolicy(Game& game, int32_t row, int32_t slot) {
+    game.callLog.push_back("runPolicy " + std::to_string(row) + " " + std::to_string(slot));
+}
+
+}  // namespace minamori
