@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 #include "core/game.h"
 #include "core/saturate.h"
@@ -51,22 +52,34 @@ constexpr Pixel kRedBurst[] = {0xFF0000, 0xFF0000, 0xFF0000, 0xEE0000, 0xEE0000,
 
 int32_t atLeast1(int64_t v) { return saturate32(std::max<int64_t>(v, 1)); }
 
+// The effect's first count particles.
+std::span<Particle> particlesOf(EffectSlot& s, std::size_t count) {
+    return std::span<Particle>(s.particles).first(count);
+}
+
+// Creates the particles on the effect's first frame, each centred on the effect.
+template <class Init>
+void createOnce(EffectSlot& s, std::size_t count, Init init) {
+    if (s.particlesReady) return;
+    for (Particle& p : particlesOf(s, count)) {
+        p.centreX = s.x;
+        p.centreY = s.y;
+        init(p);
+    }
+    s.particlesReady = 1;
+}
+
 // Kinds 252 and 254: sparks flying out, slowing and shrinking.
 void sparks(Game& game, EffectSlot& s, int sizeRange, int distBase, int distRange, int speedBase,
             const Pixel (&colours)[11]) {
     Canvas& bak = game.screen.bak;
-    if (!s.particlesReady) {
-        for (Particle& p : s.particles) {
-            p.centreX = s.x;
-            p.centreY = s.y;
-            p.size = 2 + game.R(sizeRange);
-            p.life = 1 + game.R(3);
-            p.angle = game.R(360);
-            p.dist = distBase + game.R(distRange);
-            p.speed = speedBase + game.R(5);
-        }
-        s.particlesReady = 1;
-    }
+    createOnce(s, 20, [&](Particle& p) {
+        p.size = 2 + game.R(sizeRange);
+        p.life = 1 + game.R(3);
+        p.angle = game.R(360);
+        p.dist = distBase + game.R(distRange);
+        p.speed = speedBase + game.R(5);
+    });
     for (Particle& p : s.particles) {
         p.life += 1;
         p.speed = atLeast1(p.speed);
@@ -83,30 +96,25 @@ void sparks(Game& game, EffectSlot& s, int sizeRange, int distBase, int distRang
 template <std::size_t N>
 void rays(Game& game, EffectSlot& s, bool axes, const Pixel (&colours)[N], int32_t ringStart) {
     Canvas& bak = game.screen.bak;
-    if (!s.particlesReady) {
-        for (Particle& p : s.particles) {
-            if (axes) {
-                p.centreX = s.x + game.R(21) - 10;
-                p.centreY = s.y + game.R(21) - 10;
-                p.size = 2 + game.R(10);
-                p.life = 1 + game.R(3);
-                p.length = 50 + game.R(55);
-                p.angle = 90 * game.R(4);
-                p.dist = 80 + game.R(35);
-                p.speed = 30 + game.R(5);
-            } else {
-                p.centreX = s.x;
-                p.centreY = s.y;
-                p.size = 4 + game.R(10);
-                p.life = 1 + game.R(3);
-                p.length = 250 + game.R(150);
-                p.angle = game.R(360);
-                p.dist = 200 + game.R(35);
-                p.speed = 100 + game.R(5);
-            }
+    createOnce(s, 20, [&](Particle& p) {
+        if (axes) {
+            p.centreX += game.R(21) - 10;
+            p.centreY += game.R(21) - 10;
+            p.size = 2 + game.R(10);
+            p.life = 1 + game.R(3);
+            p.length = 50 + game.R(55);
+            p.angle = 90 * game.R(4);
+            p.dist = 80 + game.R(35);
+            p.speed = 30 + game.R(5);
+        } else {
+            p.size = 4 + game.R(10);
+            p.life = 1 + game.R(3);
+            p.length = 250 + game.R(150);
+            p.angle = game.R(360);
+            p.dist = 200 + game.R(35);
+            p.speed = 100 + game.R(5);
         }
-        s.particlesReady = 1;
-    }
+    });
     for (Particle& p : s.particles) {
         p.life += 1;
         p.speed = atLeast1(p.speed);
@@ -135,21 +143,14 @@ void rays(Game& game, EffectSlot& s, bool axes, const Pixel (&colours)[N], int32
 // Kind 159: red dots flying out inside a shrinking ring.
 void redBurst(Game& game, EffectSlot& s) {
     Canvas& bak = game.screen.bak;
-    if (!s.particlesReady) {
-        for (int i = 0; i < 10; ++i) {
-            Particle& p = s.particles[static_cast<size_t>(i)];
-            p.centreX = s.x;
-            p.centreY = s.y;
-            p.angle = game.R(360);
-            p.size = 1 + game.R(4);
-            p.life = 1 + game.R(9);
-            p.speed = 10 + game.R(15);
-            p.dist = 0;
-        }
-        s.particlesReady = 1;
-    }
-    for (int i = 0; i < 10; ++i) {
-        Particle& p = s.particles[static_cast<size_t>(i)];
+    createOnce(s, 10, [&](Particle& p) {
+        p.angle = game.R(360);
+        p.size = 1 + game.R(4);
+        p.life = 1 + game.R(9);
+        p.speed = 10 + game.R(15);
+        p.dist = 0;
+    });
+    for (Particle& p : particlesOf(s, 10)) {
         p.life += 1;
         p.speed = atLeast1(int64_t{p.speed} - 3);
         p.dist = addSat(p.dist, p.speed);
@@ -169,20 +170,13 @@ void redBurst(Game& game, EffectSlot& s) {
 // Kind 168: white streaks falling in toward the centre.
 void streaks(Game& game, EffectSlot& s) {
     Canvas& bak = game.screen.bak;
-    if (!s.particlesReady) {
-        for (int i = 0; i < 10; ++i) {
-            Particle& p = s.particles[static_cast<size_t>(i)];
-            p.centreX = s.x;
-            p.centreY = s.y;
-            p.angle = game.R(360);
-            p.life = 1 + game.R(9);
-            p.speed = 10 + game.R(15);
-            p.dist = 170 + game.R(50);
-        }
-        s.particlesReady = 1;
-    }
-    for (int i = 0; i < 10; ++i) {
-        Particle& p = s.particles[static_cast<size_t>(i)];
+    createOnce(s, 10, [&](Particle& p) {
+        p.angle = game.R(360);
+        p.life = 1 + game.R(9);
+        p.speed = 10 + game.R(15);
+        p.dist = 170 + game.R(50);
+    });
+    for (Particle& p : particlesOf(s, 10)) {
         p.life += 1;
         p.speed = atLeast1(int64_t{p.speed} - 3);
         p.dist = addSat(p.dist, -int64_t{p.speed});
