@@ -126,6 +126,7 @@ void settleDefeat(Game& game) {
     m.danger = addSat(m.danger, 1);
     const int64_t loss = m.money / 10 + 1;
     m.money = addSat(m.money, -loss);
+    normaliseState(game);  // nothing may show the money below 0, not even for a frame
     addLogLine(game, "予算が" + moneyText(loss) + "ロストした....", "pink2");
     switch (game.R(3)) {
         case 0: maybeLoseStat(game, m.vitality, "体力が 1減少してしまった...."); break;

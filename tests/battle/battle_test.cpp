@@ -74,6 +74,48 @@ TEST(Battle, BlowsAtLevelZeroStayWithinTheirBounds) {
     EXPECT_EQ(opponentHits, (std::set<int>{0, 1, 2}));   // attack 1: miss, 1, critical 1 + 0 + 1
 }
 
+// The blows seen over many seeds of one attack.
+std::set<int> playerBlows(int32_t level, int32_t vitality) {
+    std::set<int> seen;
+    for (uint64_t seed = 1; seed < 400; ++seed) {
+        Fight f(seed);
+        f.game.my.level = level;
+        f.game.my.vitality = vitality;
+        f.game.battle.enemy.hp = f.game.battle.enemy.maxHp = 1000;
+        minamori::playerAttack(f.game);
+        seen.insert(1000 - f.enemyHp());
+    }
+    return seen;
+}
+
+std::set<int> opponentBlows(int32_t attack, bool guard, bool evade) {
+    std::set<int> seen;
+    for (uint64_t seed = 1; seed < 600; ++seed) {
+        Fight f(seed);
+        f.game.my.level = 1;
+        f.game.my.hp = f.game.my.maxHp = 100;
+        f.game.my.useCount[368] = guard;
+        f.game.my.useCount[369] = evade;
+        f.game.battle.enemy.attack = attack;
+        f.game.battle.battleState = 3;
+        minamori::battleStep(f.game);
+        seen.insert(100 - f.game.my.hp);
+    }
+    return seen;
+}
+
+TEST(Battle, OpponentsGuardOnlyAgainstLevelTenAndCriticalsReplaceTheRoll) {
+    EXPECT_EQ(playerBlows(9, 10), (std::set<int>{0, 11, 12, 22, 23}));
+    EXPECT_EQ(playerBlows(10, 10), (std::set<int>{0, 5, 6, 11, 12, 22, 23}));
+}
+
+TEST(Battle, OpponentCriticalsAndTheGuardAndEvadeAbilities) {
+    // Attack 3: a roll of 3 or 4; a critical adds half and one (4 -> 7).
+    EXPECT_EQ(opponentBlows(3, false, false), (std::set<int>{0, 3, 4, 5, 7}));
+    // The guard halves any of those, the evade that follows clears them.
+    EXPECT_EQ(opponentBlows(3, true, true), (std::set<int>{0, 1, 2, 3, 4, 5, 7}));
+}
+
 TEST(Battle, VictoryGivesExperienceMoneyAndDaysCappedAndKeepsTheRowUsed) {
     Fight f(5, 70);
     Game& g = f.game;
@@ -121,6 +163,11 @@ TEST(Battle, DefeatCostsMoneyAndMayCostAStatButFreesTheRow) {
     bool lostLine = false;
     for (int i = 0; i < 5; ++i) lostLine |= g.log.entry(i).text == "予算が1000万円ロストした....";
     EXPECT_TRUE(lostLine);
+
+    g.my.money = 0;  // a defeat when broke never shows money below 0
+    g.battle.battleState = 200;
+    minamori::battleStep(g);
+    EXPECT_EQ(g.my.money, 0);
 }
 
 TEST(Battle, EscapeEitherEndsWithoutGainsOrGivesTheOpponentItsTurn) {
