@@ -130,6 +130,12 @@ constexpr int32_t kAllIncidents = (int32_t{1} << kIncidents) - 1;
 constexpr Operand incidentsAmong(int32_t incidentBits) {
     return {Figure::incidentsAmong, incidentBits};
 }
+// How many of the named island incidents happened this year.
+template <std::same_as<Incident>... K>
+constexpr Operand incidentsOf(K... kinds) {
+    static_assert(sizeof...(K) >= 1, "name at least one incident");
+    return incidentsAmong((incidentBit(kinds) | ...));
+}
 // Any island incident of this year other than the aircraft crossing the zone.
 constexpr Operand incidentsExceptAircraft =
     incidentsAmong(kAllIncidents & ~incidentBit(kIncidentAircraft));
@@ -179,9 +185,13 @@ struct FixedRow {
 }  // namespace rowdata
 
 // The rows of each group of pages, each in ascending row number.
-std::span<const rowdata::FixedRow> systemRows();    // pages 1 to 7
-std::span<const rowdata::FixedRow> activityRows();  // page 10
-std::span<const rowdata::FixedRow> battleRows();    // page 100
+std::span<const rowdata::FixedRow> systemRows();     // pages 1 to 7
+std::span<const rowdata::FixedRow> activityRows();   // page 10
+std::span<const rowdata::FixedRow> policyRows();     // page 20
+std::span<const rowdata::FixedRow> diplomacyRows();  // page 30
+std::span<const rowdata::FixedRow> militaryRows();   // page 40
+std::span<const rowdata::FixedRow> miracleRows();    // page 50
+std::span<const rowdata::FixedRow> battleRows();     // page 100
 
 // Every group of rows, in ascending row number, as the builder walks them.
 std::span<const std::span<const rowdata::FixedRow>> menuRowTables();

@@ -134,10 +134,9 @@ void assignFixedFields(tmenu& row, const FixedRow& fixed) {
 }  // namespace
 
 std::span<const std::span<const FixedRow>> menuRowTables() {
-    static const std::array<std::span<const FixedRow>, 3> tables = {
-        systemRows(),
-        activityRows(),
-        battleRows(),
+    static const std::array<std::span<const FixedRow>, 7> tables = {
+        systemRows(),   activityRows(), policyRows(), diplomacyRows(),
+        militaryRows(), miracleRows(),  battleRows(),
     };
     return tables;
 }
