@@ -26,7 +26,7 @@ public:
     // lets the page's rows settle.
     void clickThrough() {
         const minamori::Game& g = driver_.game();
-        for (int i = 0; i < 500; ++i) {
+        for (int i = 0; i < 500 && !g.closing; ++i) {
             if (!g.queue.empty() || g.battle.battleState >= 2) {
                 run("click 1 1");
             } else if (g.battle.battleState == 1) {
@@ -36,11 +36,13 @@ public:
                 break;
             }
         }
+        if (g.closing) return;  // the game ended and closed
         ASSERT_TRUE(g.queue.empty());
         ASSERT_EQ(g.battle.battleState, 0);
         run("tick 12");
     }
     void choose(int row) {
+        run("tick 12");
         run("row " + std::to_string(row));
         clickThrough();
     }
@@ -69,6 +71,7 @@ public:
     }
 
     minamori::Game& game() { return driver_.game(); }
+    const std::filesystem::path& folder() const { return folder_.path(); }
 
 private:
     mtest::TempFolder folder_;
@@ -122,6 +125,40 @@ TEST(ScriptedGame, ThreeElectionsWonLeadToTheDietAndItsPolicies) {
     bool policies = false;
     for (const Json& r : s["rows"]) policies |= r["caption"] == "政策";
     EXPECT_TRUE(policies);
+}
+
+TEST(ScriptedGame, APrimeMinisterCancelsTheTreatyAndReachesTheTrueEnd) {
+    ScriptedGame play(5);
+    play.playFirstYear();
+    play.run("set difficulty 2");
+    for (const char* set : {"set level 30", "set vitality 60", "set intelligence 30",
+                            "set charisma 30", "set maxHp 500", "set hp 500", "set money 999999999",
+                            "set careerLevel 3", "set ministerForeign 1", "set ministerFinance 1"})
+        play.run(set);
+    play.choose(1);    // 活動
+    play.choose(320);  // 内閣総理大臣になる: the party leadership is fought for
+    EXPECT_EQ(play.state()["primeMinister"], 1);
+    EXPECT_EQ(play.state()["titleText"], "<内閣総理大臣>");
+    play.endYear();
+
+    // The treaty can go once the people stand behind it.
+    play.run("set countries.0.opinion 95");
+    play.run("set useCount.456 1");  // 陰謀論 was told
+    play.run("set money 999999999");
+    play.choose(2);    // 政策
+    play.choose(457);  // 日米安保破棄, fought against the real enemy
+    const Json won = play.state();
+    EXPECT_EQ(won["danger"], 0);
+    EXPECT_EQ(won["useCount"]["457"], 1);
+
+    play.endYear();  // the morning with no danger left: a TRUE END, and the game closes
+    const Json end = play.state();
+    EXPECT_TRUE(end["closed"].get<bool>());
+    EXPECT_EQ(end["trueClearCount"][2], 1);
+    EXPECT_EQ(end["clearCount"][2], 1);
+    const std::string record =
+        mtest::readBytes(play.folder() / "クリア1回目の記録.txt");
+    EXPECT_NE(record.find("\x81\x79TRUE END\x81\x7A"), std::string::npos);  // 【TRUE END】 in CP932
 }
 
 TEST(ScriptedGame, AFixedSeedPlaysTheSameGame) {
