@@ -7,6 +7,7 @@
 #include <cstring>
 #include <iostream>
 #include <memory>
+#include <vector>
 
 #include "core/game.h"
 #include "core/shell.h"
@@ -74,24 +75,30 @@ void handleEvent(Game& game, const SDL_Event& e) {
     }
 }
 
+// The picture is drawn in memory; the window's own surface shows it, which
+// needs no graphics driver and costs one copy a frame.
 struct SdlVideo {
     SDL_Window* window = nullptr;
-    SDL_Renderer* renderer = nullptr;
-    SDL_Texture* texture = nullptr;
+    std::vector<Pixel> shown;  // the picture on screen, to skip frames that change nothing
     ~SdlVideo() {
-        if (texture) SDL_DestroyTexture(texture);
-        if (renderer) SDL_DestroyRenderer(renderer);
         if (window) SDL_DestroyWindow(window);
         SDL_Quit();
     }
 };
 
 void present(SdlVideo& video, const Canvas& cg) {
-    SDL_UpdateTexture(video.texture, nullptr, cg.pixels().data(),
-                      cg.width() * static_cast<int>(sizeof(Pixel)));
-    SDL_RenderClear(video.renderer);
-    SDL_RenderCopy(video.renderer, video.texture, nullptr, nullptr);
-    SDL_RenderPresent(video.renderer);
+    if (video.shown == cg.pixels()) return;
+    SDL_Surface* target = SDL_GetWindowSurface(video.window);
+    SDL_Surface* picture = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<Pixel*>(cg.pixels().data()), cg.width(), cg.height(), 32,
+        cg.width() * static_cast<int>(sizeof(Pixel)), SDL_PIXELFORMAT_RGB888);
+    if (!target || !picture) {
+        if (picture) SDL_FreeSurface(picture);
+        return;
+    }
+    SDL_BlitSurface(picture, nullptr, target, nullptr);
+    SDL_FreeSurface(picture);
+    if (SDL_UpdateWindowSurface(video.window) == 0) video.shown = cg.pixels();
 }
 
 // Waits for events until the next frame is due; runs the frame when it is.
@@ -108,8 +115,12 @@ void runLoop(Game& game, SdlVideo& video, const SdlWindowHost& host) {
         }
         SDL_Event e;
         if (SDL_WaitEventTimeout(&e, static_cast<int>(nextTick - now))) {
-            handleEvent(game, e);
-            while (!host.closed && SDL_PollEvent(&e)) handleEvent(game, e);
+            do {
+                // A window uncovered again needs its picture even if nothing changed.
+                if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_EXPOSED)
+                    video.shown.clear();
+                handleEvent(game, e);
+            } while (!host.closed && SDL_PollEvent(&e));
         }
     }
 }
@@ -119,6 +130,9 @@ void runLoop(Game& game, SdlVideo& video, const SdlWindowHost& host) {
 int runDesktopGame(const std::filesystem::path& dataDir) {
     if (!hasDisplay()) return fail("no display: DISPLAY is not set; the game needs a desktop");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    // The window's surface is plain memory shown by the window system; going
+    // through a 3D renderer would load a graphics driver for nothing.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
         return fail(std::string("cannot open the display: ") + SDL_GetError());
     SdlVideo video;
@@ -128,12 +142,8 @@ int runDesktopGame(const std::filesystem::path& dataDir) {
     video.window = SDL_CreateWindow(kCaption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                     kScreenWidth, kScreenHeight, SDL_WINDOW_SHOWN);
     if (!video.window) return fail(std::string("cannot create the window: ") + SDL_GetError());
-    video.renderer = SDL_CreateRenderer(video.window, -1, SDL_RENDERER_ACCELERATED);
-    if (!video.renderer) video.renderer = SDL_CreateRenderer(video.window, -1, SDL_RENDERER_SOFTWARE);
-    if (!video.renderer) return fail(std::string("cannot draw in the window: ") + SDL_GetError());
-    video.texture = SDL_CreateTexture(video.renderer, SDL_PIXELFORMAT_RGB888,
-                                      SDL_TEXTUREACCESS_STREAMING, kScreenWidth, kScreenHeight);
-    if (!video.texture) return fail(std::string("cannot draw in the window: ") + SDL_GetError());
+    if (!SDL_GetWindowSurface(video.window))
+        return fail(std::string("cannot draw in the window: ") + SDL_GetError());
 
     SdlDialogs dialogs;
     dialogs.setParent(video.window);

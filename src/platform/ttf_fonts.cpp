@@ -7,8 +7,9 @@
 namespace minamori {
 
 std::string findFontFile(const std::string& family) {
-    FcConfig* config = FcInitLoadConfigAndFonts();
-    if (!config) return {};
+    // The default configuration, loaded once from fontconfig's cache.
+    if (!FcInit()) return {};
+    FcConfig* config = FcConfigGetCurrent();
     std::string file;
     FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(family.c_str()));
     FcConfigSubstitute(config, pattern, FcMatchPattern);
@@ -21,7 +22,6 @@ std::string findFontFile(const std::string& family) {
         FcPatternDestroy(match);
     }
     FcPatternDestroy(pattern);
-    FcConfigDestroy(config);
     return file;
 }
 

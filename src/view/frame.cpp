@@ -11,25 +11,36 @@ namespace minamori {
 
 namespace {
 
+bool effectsRunning(const Game& game) {
+    for (const EffectSlot& slot : game.effects.slots)
+        if (slot.age > 0) return true;
+    return false;
+}
+
+// Fills cg with the picture, black where the picture does not reach.
+void copyWhole(Canvas& cg, const Canvas& picture) {
+    if (picture.width() < cg.width() || picture.height() < cg.height()) cg.fill(kBlack);
+    cg.copyFrom(picture, 0, 0);
+}
+
 void drawTitleStage(Game& game) {
-    Screen& s = game.screen;
-    s.cg.fill(kBlack);
-    s.bak.fill(kBlack);
-    s.cg.copyFrom(s.cgPicture, 0, 0);
-    s.cg.orFrom(s.bak);
+    // The effects layer is black here, so ORing it would change nothing.
+    copyWhole(game.screen.cg, game.screen.cgPicture);
 }
 
 void drawGameStage(Game& game) {
     Screen& s = game.screen;
-    s.cg.fill(kBlack);
-    s.bak.fill(kBlack);
+    // The effects layer is cleared and ORed only while effects run: a black
+    // layer adds nothing.
+    const bool effects = effectsRunning(game);
+    if (effects) s.bak.fill(kBlack);
     if (game.worldPanelDirty == 1) rebuildBackground(game);
-    s.cg.copyFrom(s.backgroundLayer, 0, 0);
+    copyWhole(s.cg, s.backgroundLayer);
     drawPlayerPanel(game);
     drawLog(game);
-    drawEffects(game);
+    if (effects) drawEffects(game);
     updateMenu(game);  // paints the rows and takes a pending click
-    s.cg.orFrom(s.bak);
+    if (effects) s.cg.orFrom(s.bak);
 }
 
 }  // namespace
