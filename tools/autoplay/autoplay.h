@@ -29,12 +29,13 @@ struct GameResult {
     int years = 0;   // the year counter when the game ended
     int danger = 0;  // the danger figure on that morning, in %
     int level = 0;
+    int frames = 0;  // frame ticks run to let the menu rows settle before clicks
 };
 
 // What the player knows about the game it is asked to play.
 struct PlayOptions {
-    int difficulty = 0;    // 0 EASY, 1 NORMAL, 2 HARD, 3 EXTREAM
-    int yearLimit = 200;   // stop at the morning of this year
+    int difficulty = 0;             // 0 EASY, 1 NORMAL, 2 HARD, 3 EXTREAM
+    int yearLimit = 200;            // stop at the morning of this year
     std::ostream* trace = nullptr;  // each command chosen and each year's figures
 };
 

@@ -63,21 +63,18 @@ Blow enemyBlow(const Fighters& f) {
     return toBlow(out);
 }
 
-std::vector<double> winChances(const Fighters& f, int maxEnemyHp, int hp) {
-    maxEnemyHp = std::max(maxEnemyHp, 0);
-    hp = std::max(hp, 0);
+WinTable::WinTable(const Fighters& f, int maxEnemyHp, int maxHp)
+    : width_(static_cast<size_t>(std::max(maxHp, 0)) + 1),
+      win_((static_cast<size_t>(std::max(maxEnemyHp, 0)) + 1) * width_, 0.0) {
     const Blow mine = playerBlow(f), theirs = enemyBlow(f);
     const double bothMiss = missChance(mine) * missChance(theirs);
-    const size_t width = static_cast<size_t>(hp) + 1;
-    // win[e * width + h]: the player's turn, opponent HP e, own HP h.
-    std::vector<double> win((static_cast<size_t>(maxEnemyHp) + 1) * width, 0.0);
-    auto at = [&](int e, int h) -> double& {
-        return win[static_cast<size_t>(e) * width + static_cast<size_t>(h)];
+    auto cell = [&](int e, int h) -> double& {
+        return win_[static_cast<size_t>(e) * width_ + static_cast<size_t>(h)];
     };
     for (int e = 0; e <= maxEnemyHp; ++e) {
-        for (int h = 0; h <= hp; ++h) {
+        for (int h = 0; h <= maxHp; ++h) {
             if (e == 0) {
-                at(e, h) = 1;
+                cell(e, h) = 1;
                 continue;
             }
             if (h == 0) continue;
@@ -90,14 +87,25 @@ std::vector<double> winChances(const Fighters& f, int maxEnemyHp, int hp) {
                 for (const auto& [y, py] : theirs) {
                     if (y >= h) continue;
                     if (x == 0 && y == 0) continue;  // the same turn again, solved below
-                    sum += px * py * at(e - x, h - y);
+                    sum += px * py * cell(e - x, h - y);
                 }
             }
-            at(e, h) = sum / (1 - bothMiss);
+            cell(e, h) = sum / (1 - bothMiss);
         }
     }
+}
+
+double WinTable::at(int enemyHp, int hp) const {
+    if (enemyHp <= 0) return 1;
+    if (hp <= 0) return 0;
+    return win_[static_cast<size_t>(enemyHp) * width_ + static_cast<size_t>(hp)];
+}
+
+std::vector<double> winChances(const Fighters& f, int maxEnemyHp, int hp) {
+    maxEnemyHp = std::max(maxEnemyHp, 0);
+    const WinTable table(f, maxEnemyHp, hp);
     std::vector<double> out(static_cast<size_t>(maxEnemyHp) + 1);
-    for (int e = 0; e <= maxEnemyHp; ++e) out[static_cast<size_t>(e)] = at(e, hp);
+    for (int e = 0; e <= maxEnemyHp; ++e) out[static_cast<size_t>(e)] = table.at(e, hp);
     return out;
 }
 
@@ -154,17 +162,16 @@ bool shouldFlee(const Game& game, double winWorth) {
     if (hp > worst * 2) return false;
     // Fight on: win (winWorth) or lose (-1). Run: half the time nothing is
     // won or lost; otherwise the opponent strikes and the same choice returns.
-    const std::vector<double> fightNow = winChances(f, e, hp);
+    const WinTable table(f, e, hp);
     auto fight = [&](int h) {
-        const double w = h == hp ? fightNow[static_cast<size_t>(e)]
-                                 : winChances(f, e, h)[static_cast<size_t>(e)];
+        const double w = table.at(e, h);
         return w * winWorth - (1 - w);
     };
     const double stay = fight(hp);
     double afterFailure = 0;
     for (const auto& [y, p] : enemyBlow(f))
         afterFailure += p * (y >= hp ? -1.0 : std::max(fight(hp - y), 0.0));
-    const double run = 0.5 * 0 + 0.5 * afterFailure;
+    const double run = 0.5 * afterFailure;  // success itself is worth 0
     return run > stay;
 }
 

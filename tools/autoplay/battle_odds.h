@@ -2,6 +2,7 @@
 // player's 体力, level, HP and abilities against the opponent's HP and attack.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -28,8 +29,19 @@ struct Fighters {
 Blow playerBlow(const Fighters& f);
 Blow enemyBlow(const Fighters& f);
 
-// Chances of winning by attacking every turn, from the player's turn, for every
-// opponent HP 0..maxEnemyHp against the player's HP hp.
+// Chances of winning by attacking every turn, from the player's turn, for
+// every opponent HP 0..maxEnemyHp and every own HP 0..maxHp.
+class WinTable {
+public:
+    WinTable(const Fighters& f, int maxEnemyHp, int maxHp);
+    double at(int enemyHp, int hp) const;
+
+private:
+    std::size_t width_;
+    std::vector<double> win_;
+};
+
+// The chances against the player's HP hp, for every opponent HP 0..maxEnemyHp.
 std::vector<double> winChances(const Fighters& f, int maxEnemyHp, int hp);
 
 // The opponent a battle line starts, as startBattle adjusts it for this player.

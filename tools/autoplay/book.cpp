@@ -11,7 +11,9 @@ using S = Special;
 
 // Chances are folded into the figures: "1 in 3: tokuexp6" is 2 charisma points.
 // Commands left out harm more than they give (a growth or opinion collapse, a
-// rising danger, forty years of lifespan) or give nothing the strategy needs.
+// rising danger, ten years of life for 1000万円, forty for a stat point) or
+// give nothing the strategy needs.
+// clang-format off
 constexpr Effect kBook[] = {
     // 草莽活動, page 10.
     {.row = 300, .special = S::kWork},
@@ -208,7 +210,6 @@ constexpr Effect kBook[] = {
     {.row = 641, .exp = 4, .intl = 4, .battle = 76, .winYoron = 5},
 
     // 奇跡 and the shop, page 50.
-    {.row = 700, .money = 10, .special = S::kMiracle},
     {.row = 701, .danger = -20, .special = S::kMiracle},
     {.row = 702, .growth = 10, .special = S::kMiracle},
     {.row = 703, .china = 10, .taiwan = 10, .usa = 10, .special = S::kMiracle},
@@ -261,6 +262,7 @@ constexpr Effect kBook[] = {
     {.row = 752, .danger = -15},
     {.row = 753, .danger = -20},
 };
+// clang-format on
 
 constexpr int kBookRows = 1000;
 

@@ -45,6 +45,7 @@ const Game& Hands::game() const { return driver_.game(); }
 bool Hands::closed() const { return game().closing; }
 
 void Hands::run(const std::string& command) {
+    ++commands_[command.substr(0, command.find(' '))];
     const std::string answer = driver_.execute(command);
     if (answer != "ok") throw std::runtime_error(command + ": " + answer);
 }
@@ -72,7 +73,8 @@ bool Hands::offered(int row) const {
 void Hands::settle(int row) {
     const tmenu& r = game().menuTable[static_cast<size_t>(row)];
     for (int i = 0; r.curX != r.targetX || r.curY != r.targetY; ++i) {
-        if (i == kMaxSettleTicks) throw std::runtime_error("row " + std::to_string(row) + " never settles");
+        if (i == kMaxSettleTicks)
+            throw std::runtime_error("row " + std::to_string(row) + " never settles");
         run("tick");
         ++ticks_;
     }
@@ -110,9 +112,9 @@ void Hands::clickLine() {
     const bool clear = queueHolds(g, "GAMECLEAR");
     if (!clear && !queueHolds(g, "GAMEOVER")) return;
     Ending end;
+    const bool treatyGone = queueHolds(g, "....しかも、これはTRUE CLEARです。");
     if (clear)
-        end.outcome = queueHolds(g, "....しかも、これはTRUE CLEARです。") ? Outcome::kTrueEnd
-                                                                         : Outcome::kClear;
+        end.outcome = treatyGone ? Outcome::kTrueEnd : Outcome::kClear;
     else
         end.outcome = g.my.lifespan <= 0 ? Outcome::kDeath : Outcome::kWar;
     end.year = g.my.year;

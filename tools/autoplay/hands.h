@@ -4,6 +4,7 @@
 // never change it any other way.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 
@@ -58,6 +59,8 @@ public:
     bool closed() const;
 
     int ticks() const { return ticks_; }
+    // How many driver commands of each kind ("row", "click", "tick", ...) were run.
+    const std::map<std::string, int>& commandCounts() const { return commands_; }
     // Battles so far: won, lost, run away from.
     int wins() const { return wins_; }
     int losses() const { return losses_; }
@@ -74,6 +77,7 @@ private:
     double winWorth_ = 1;
     int ticks_ = 0;
     int wins_ = 0, losses_ = 0, escapes_ = 0;
+    std::map<std::string, int> commands_;
 };
 
 }  // namespace minamori::autoplay

@@ -102,6 +102,7 @@ int main(int argc, char** argv) {
 
     int status = 0;
     try {
+        std::filesystem::create_directories(data);
         ap::PlayOptions options;
         options.difficulty = static_cast<int>(difficulty);
         options.yearLimit = static_cast<int>(years);
@@ -119,8 +120,11 @@ int main(int argc, char** argv) {
                 std::cout << ap::resultLine(results.back()) << std::endl;
             }
             std::cout << ap::summaryLine(results) << "\n";
-            std::cout << "cpu " << (cpuSeconds() - start) / double(results.size())
-                      << " s per game\n";
+            double frames = 0;
+            for (const ap::GameResult& r : results) frames += r.frames;
+            const double n = double(results.size());
+            std::cout << "cpu " << (cpuSeconds() - start) / n << " s per game, "
+                      << frames / n << " frames per game\n";
         }
     } catch (const std::exception& e) {
         std::cerr << "minamori-autoplay: " << e.what() << "\n";

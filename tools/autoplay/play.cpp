@@ -64,6 +64,7 @@ GameResult playGame(HeadlessDriver& driver, uint64_t seed, const PlayOptions& op
             result.years = g.my.year;
             result.danger = g.my.danger;
             result.level = g.my.level;
+            result.frames = hands.ticks();
             return result;
         }
         if (hands.closed()) throw std::runtime_error("the game closed without an ending");
@@ -74,6 +75,7 @@ GameResult playGame(HeadlessDriver& driver, uint64_t seed, const PlayOptions& op
     result.years = end.year;
     result.danger = std::clamp(end.danger, 0, 120);  // as the next frame's clamp shows it
     result.level = end.level;
+    result.frames = hands.ticks();
     return result;
 }
 

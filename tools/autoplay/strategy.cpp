@@ -7,6 +7,7 @@
 #include "battle_odds.h"
 #include "core/game.h"
 #include "hands.h"
+#include "menu_rules.h"
 
 namespace minamori::autoplay {
 
@@ -16,6 +17,16 @@ constexpr int kRowYearEnd = 9;
 constexpr int kBookRows = 1000;
 // Commands of this many days or more are planned for the whole year.
 constexpr int kLongDays = 150;
+
+// What a victory over the first opponents of a career is worth against a
+// defeat: an election is worth standing for even at some risk.
+constexpr double kElectionWinWorth = 3;
+constexpr double kStoryWinWorth = 1.5;
+// The home opinion 財務大臣 waits for: the budget (国債発行) needs 25 the
+// year after, when a year's decay has been taken off.
+constexpr int kBudgetOpinion = 31;
+// The chance of winning an election below which the player waits a year.
+constexpr double kStandOdds = 0.75;
 
 // The titles in the order they are sought: the three elections, then the
 // ministers that lead to the budget (金融担当, 財務), the ones that answer the
@@ -55,20 +66,14 @@ bool held(const tmy& m, int goal) {
 
 bool holds(const tmy& m, int item) { return m.itemCount[static_cast<size_t>(item)] != 0; }
 
-// What a victory over the first opponents of a career is worth against a
-// defeat: an election is worth standing for even at some risk.
-constexpr double kElectionWinWorth = 3;
-constexpr double kStoryWinWorth = 1.5;
-// The chance of winning an election below which the player waits a year.
-constexpr double kStandOdds = 0.75;
-
 }  // namespace
 
 Strategy::Strategy(Hands& hands, std::ostream* trace)
     : hands_(hands), g_(hands.game()), trace_(trace), dependents_(kBookRows) {
     for (int q = 1; q < kBookRows; ++q) {
         const int p = g_.menuTable[static_cast<size_t>(q)].prerequisiteRow;
-        if (effectOf(q) && p >= 1 && p < kBookRows) dependents_[static_cast<size_t>(p)].push_back(q);
+        if (effectOf(q) && p >= 1 && p < kBookRows)
+            dependents_[static_cast<size_t>(p)].push_back(q);
     }
 }
 
@@ -92,7 +97,7 @@ bool Strategy::wantsMore() const {
         const Effect* e = effectOf(row);
         const tmenu& r = g_.menuTable[static_cast<size_t>(row)];
         const bool lifeShort = e && e->special == Special::kLifeUp && g_.my.lifespan < 10;
-        if (e && r.moneyCost > g_.my.money && (e->danger < 0 || lifeShort) && passes(row))
+        if (e && r.moneyCost > g_.my.money && (e->danger < 0 || lifeShort) && rowPasses(g_, row))
             return true;
     }
     return false;
@@ -117,45 +122,8 @@ int Strategy::reserve() const {
     return g_.menuTable[static_cast<size_t>(goal)].moneyCost;
 }
 
-bool Strategy::passes(int row) const {
-    const tmenu& r = g_.menuTable[static_cast<size_t>(row)];
-    if (r.caption.empty()) return false;
-    const tmy& m = g_.my;
-    const int opinion = g_.countries[kJapan].opinion;
-    if (r.homeOpinionBelow != 0 && opinion >= r.homeOpinionBelow) return false;
-    if (opinion < r.minHomeOpinion) return false;
-    if (m.intelligence < r.minIntelligence || m.vitality < r.minVitality ||
-        m.charisma < r.minCharisma)
-        return false;
-    if (r.maxUses != 0 && count(m.useCount, row) >= r.maxUses) return false;
-    if (r.prerequisiteRow >= 1 &&
-        count(m.useCount, r.prerequisiteRow) <
-            g_.menuTable[static_cast<size_t>(r.prerequisiteRow)].maxUses)
-        return false;
-    if (r.requiredItem >= 1 && !holds(m, r.requiredItem)) return false;
-    return m.level >= r.minLevel;
-}
-
-bool Strategy::onScreen(int row) const {
-    // The page lays out its offered rows from the top in row order; rows
-    // pushed below the picture cannot be clicked.
-    const int page = g_.menuTable[static_cast<size_t>(row)].page;
-    int laidOut = 0;
-    for (int q = 1; q < row; ++q)
-        if (g_.menuTable[static_cast<size_t>(q)].page == page && passes(q)) ++laidOut;
-    const int height = g_.menuTable[static_cast<size_t>(row)].height;
-    const int h = height != 0 ? height : 25;
-    return 10 + (h - 1) * laidOut + (h - 1) / 2 < 480;
-}
-
 bool Strategy::available(int row) const {
-    if (refused_.count(row) != 0 || !passes(row)) return false;
-    const tmenu& r = g_.menuTable[static_cast<size_t>(row)];
-    const tmy& m = g_.my;
-    if (m.money < r.moneyCost) return false;
-    if (int64_t{m.daysUsed} + r.dayCost > 365 && row != kRowYearEnd) return false;
-    if (r.page >= 10 && r.page <= 99 && count(m.usedThisYear, row) != 0) return false;
-    return onScreen(row);
+    return refused_.count(row) == 0 && rowChoosable(g_, row);
 }
 
 Weights Strategy::weigh() const {
@@ -185,13 +153,13 @@ Weights Strategy::weigh() const {
     // Early money buys the shop's experience bonus and the first elections;
     // later the minister posts; once the budget is in hand it hardly counts.
     w.money = m.money >= 1000000 ? 0.000001 : m.money < shoppingList() ? 3.0 : 1.0;
-    // Many policies and defence purchases wait for the people's opinion; once
-    // every title is held they are what is left to open.
-    // The budget needs an opinion of 25 once 財務大臣 is held.
+    // Many policies and defence purchases wait for the people's opinion, and
+    // the budget needs 25 of it once 財務大臣 is held.
     w.yoron = home.opinion < 30 ? 8 : home.opinion < 45 ? 5 : home.opinion < 90 ? 3 : 1;
-    // At 55 the teachers' union can be abolished (+10), which opens the
-    // history and ethics reforms (+10, +20) and with them the policies that
-    // need a high opinion.
+    if ((goal == 315 || goal == 316) && home.opinion < kBudgetOpinion + 5) w.yoron = 12;
+    // With every title held: at 55 the teachers' union can be abolished (+10),
+    // which opens the history and ethics reforms (+10, +20) and with them the
+    // policies that need a high opinion.
     if (!target) w.yoron = home.opinion < 55 ? 12 : home.opinion < 75 ? 8 : w.yoron;
     w.foreign = 0.6;
     w.usa = g_.countries[kUsa].opinion < 45 ? 1.2 : 0.6;
@@ -205,7 +173,8 @@ Weights Strategy::weigh() const {
 double Strategy::odds(int opponent) {
     const auto known = odds_.find(opponent);
     if (known != odds_.end()) return known->second;
-    // A fight the opponent cannot win before its HP runs out is not worked out.
+    // A fight won before the opponent's worst blows could use up the HP is
+    // not worked out.
     const Opponent o = opponentFor(g_, opponent);
     const Fighters f = fightersFor(g_, o.attack);
     int worst = 0;
@@ -240,14 +209,9 @@ double Strategy::hiddenWorth(int page, const Weights& w) {
     const auto known = hidden_.find(page);
     if (known != hidden_.end()) return known->second;
     double best = 0;
-    int laidOut = 0;
     for (int q = 1; q < kBookRows; ++q) {
-        const tmenu& r = g_.menuTable[static_cast<size_t>(q)];
-        if (r.page != page || !passes(q)) continue;
-        const int h = r.height != 0 ? r.height : 25;
-        const bool below = 10 + (h - 1) * laidOut + (h - 1) / 2 >= 480;
-        ++laidOut;
-        if (!below || !effectOf(q)) continue;
+        if (g_.menuTable[static_cast<size_t>(q)].page != page || !effectOf(q)) continue;
+        if (!rowPasses(g_, q) || rowInPicture(g_, q)) continue;
         int days = 0;
         best = std::max(best, value(q, w, days, 1));
     }
@@ -291,7 +255,7 @@ double Strategy::value(int row, const Weights& w, int& days, int depth) {
         case Special::kAbility: v += 80; break;
         case Special::kMiracle:
             // Ten years of life for a miracle, only while plenty remain.
-            if (m.lifespan - 10 < 30 || row == 700) return 0;
+            if (m.lifespan - 10 < 30) return 0;
             break;
         case Special::kExpBonus: v += e->amount * 120.0; break;
         case Special::kMaxHp: v += e->amount * 6.0; break;
@@ -356,7 +320,7 @@ Strategy::Choice Strategy::best(const Weights& w) {
         if (v <= 0.5) continue;
         double score = v / (days + 2);
         // Staying on the page on screen saves the walk through the main menu.
-        if (r.page == g_.menu.currentPage) score *= 1.25;
+        if (r.page == g_.menu.currentPage) score *= 2.0;
         (r.dayCost >= kLongDays ? longOnes : shortOnes).push_back({row, v, days, score});
     }
     std::sort(shortOnes.begin(), shortOnes.end(),
@@ -400,6 +364,9 @@ bool Strategy::goalFirst() {
             continue;
         }
         const Effect* e = effectOf(goal);
+        // 財務大臣 is worth its year only if the budget can follow: the people
+        // must still be behind it after the next year's change.
+        if (goal == 315 && g_.countries[kJapan].opinion < kBudgetOpinion) return false;
         if (e->battle == 0) return perform(goal);
         // An election: stand only with a fair chance, and with full HP when a
         // shrine can give it first.
@@ -467,15 +434,17 @@ void Strategy::playYear() {
                 << " bonus " << m.expBonus << " life " << m.lifespan << " battles won "
                 << hands_.wins() << " lost " << hands_.losses() << " fled " << hands_.escapes()
                 << " ticks " << hands_.ticks() << " commands " << commands_ << "\n";
-        // The commands against the danger that are not on offer, and why.
-        *trace_ << "  held back:";
+        // The commands against the danger not used up yet; x: their conditions
+        // or thresholds fail, v: laid out below the picture.
+        *trace_ << "  against the danger:";
         for (int row = 1; row < kBookRows; ++row) {
             const Effect* e = effectOf(row);
             if (!e || (e->danger >= 0 && e->winDanger >= 0)) continue;
             const tmenu& r = g_.menuTable[static_cast<size_t>(row)];
             if (r.maxUses != 0 && count(m.useCount, row) >= r.maxUses) continue;
             if (r.caption.empty()) continue;
-            *trace_ << " " << row << (!passes(row) ? "x" : !onScreen(row) ? "v" : "");
+            const char* why = !rowPasses(g_, row) ? "x" : !rowInPicture(g_, row) ? "v" : "";
+            *trace_ << " " << row << why;
         }
         *trace_ << "\n";
     }

@@ -11,8 +11,7 @@
 
 namespace minamori {
 class Game;
-struct tmenu;
-}  // namespace minamori
+}
 
 namespace minamori::autoplay {
 
@@ -49,10 +48,6 @@ private:
     bool nearly(int goal) const;
     // Money kept back for the next title once it is within reach.
     int reserve() const;
-    // Whether the row's conditions and thresholds let its page lay it out.
-    bool passes(int row) const;
-    // Whether the row, once laid out, lies inside the picture.
-    bool onScreen(int row) const;
     // Whether the row would be offered and could be chosen now, judged from
     // the rules of the menus.
     bool available(int row) const;
@@ -78,9 +73,9 @@ private:
     Hands& hands_;
     const Game& g_;
     std::ostream* trace_;
-    std::set<int> refused_;       // rows found not offered this year
-    std::map<int, double> odds_;    // battle odds for the current state
-    std::map<int, double> hidden_;  // hiddenWorth for the current state
+    std::set<int> refused_;                     // rows found not offered this year
+    std::map<int, double> odds_;                // battle odds for the current state
+    std::map<int, double> hidden_;              // hiddenWorth for the current state
     std::vector<std::vector<int>> dependents_;  // by row: the rows it opens
     int commands_ = 0;                          // rows chosen so far, page rows aside
 };
