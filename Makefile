@@ -5,12 +5,15 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps test-deps configure build run test clean
 
 all: build
 
 deps:
 	@bash tools/install-deps.sh
+
+test-deps:
+	@bash tools/install-deps.sh --test
 
 configure: deps
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) > /dev/null
@@ -21,7 +24,7 @@ build: configure
 run: build
 	$(BUILD_DIR)/minamori
 
-test: build
+test: test-deps build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 clean:

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game needs to build, run and test, skipping
-# those already present. Used by `make run` and `make test`.
+# Installs the Debian packages the game needs to build and run, skipping those
+# already present; with --test also those its tests need (the window test's X
+# server and tools, clang for the sanitized soak and fuzz build). Used by
+# `make run` and `make test`.
 set -euo pipefail
 
 packages=(
@@ -9,8 +11,10 @@ packages=(
   libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev
   libjpeg62-turbo-dev libpng-dev libfontconfig-dev
   fonts-ipafont-gothic timgm6mb-soundfont
-  xvfb xdotool x11-utils x11-apps
 )
+if [[ "${1:-}" == "--test" ]]; then
+  packages+=(xvfb xdotool x11-utils x11-apps clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -17,9 +17,12 @@ constexpr FontSpec kPanelFont{FontFace::kFixed, 10, true};
 constexpr Pixel kDefault = 0xC0C0C0;
 
 // Trunc(shown / full * length), full at least 1; held to the 32-bit range.
+// A bar's length in pixels. Figures far past their maximum give a bar far past
+// its track; it is held to a million pixels, which the canvas clips like any
+// other, so the drawing positions added to it cannot overflow.
 int32_t barLength(int64_t shown, int64_t full, int length) {
     const double f = static_cast<double>(shown) / static_cast<double>(std::max<int64_t>(full, 1)) * length;
-    return saturate32(static_cast<int64_t>(std::clamp(f, -4e9, 4e9)));
+    return static_cast<int32_t>(std::clamp(f, -1e6, 1e6));
 }
 
 void text(Game& game, Canvas& canvas, int x, int y, const std::string& s, Pixel colour) {

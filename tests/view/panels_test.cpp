@@ -97,6 +97,18 @@ TEST_F(Panels, ColourBandsAtTheirEdges) {
     }
 }
 
+// Found by the soak: a figure far past its maximum overflowed the bar's end.
+TEST_F(Panels, FiguresFarPastTheirMaximumFillTheirBars) {
+    game.my.intelligence = 1;
+    game.my.intelligenceExp = INT32_MAX;
+    game.displayed.shownIntelligenceExp = INT32_MAX;
+    game.my.maxHp = 1;
+    game.my.hp = game.displayed.shownHp = INT32_MAX;
+    draw();
+    EXPECT_EQ(at(129 + 89, 97), 0x9999CCu);
+    EXPECT_EQ(at(79 + 249, 53), 0x99CCCCu);
+}
+
 TEST_F(Panels, EnemyPanelOnlyInBattle) {
     game.battle.enemy.name = "敵";
     game.battle.enemy.hp = game.battle.enemy.maxHp = 10;
