@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace minamori {
 
@@ -11,7 +12,13 @@ Canvas::Canvas(int width, int height, Pixel fill)
       height_(std::max(height, 0)),
       pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), fill) {}
 
-void Canvas::fill(Pixel p) { std::fill(pixels_.begin(), pixels_.end(), p); }
+void Canvas::fill(Pixel p) {
+    // Black, the common case, is all zero bytes.
+    if (p == 0 && !pixels_.empty())
+        std::memset(pixels_.data(), 0, pixels_.size() * sizeof(Pixel));
+    else
+        std::fill(pixels_.begin(), pixels_.end(), p);
+}
 
 void Canvas::hline(int x0, int x1, int y, Pixel p) {
     if (y < 0 || y >= height_) return;

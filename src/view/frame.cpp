@@ -55,8 +55,7 @@ void drawFrame(Game& game) {
 
 void rebuildBackground(Game& game) {
     Screen& s = game.screen;
-    s.backgroundLayer.fill(kBlack);
-    s.backgroundLayer.copyFrom(s.cgPicture, 0, 0);
+    copyWhole(s.backgroundLayer, s.cgPicture);
     drawWorldPanel(game, s.backgroundLayer);
     game.worldPanelDirty = 0;
 }
