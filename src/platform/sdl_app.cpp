@@ -101,6 +101,17 @@ void present(SdlVideo& video, const Canvas& cg) {
     if (SDL_UpdateWindowSurface(video.window) == 0) video.shown = cg.pixels();
 }
 
+// With MINAMORI_REPORT_STARTUP set, the wall-clock time of the first frame on
+// screen goes to standard error, for measuring start-up from outside.
+void reportFirstFrame() {
+    static bool reported = false;
+    if (reported || !std::getenv("MINAMORI_REPORT_STARTUP")) return;
+    reported = true;
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    std::cerr << "minamori: first frame at "
+              << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count() << " ns\n";
+}
+
 // Waits for events until the next frame is due; runs the frame when it is.
 void runLoop(Game& game, SdlVideo& video, const SdlWindowHost& host) {
     uint64_t nextTick = SDL_GetTicks64();
@@ -109,6 +120,7 @@ void runLoop(Game& game, SdlVideo& video, const SdlWindowHost& host) {
         if (now >= nextTick) {
             timerTick(game, static_cast<int64_t>(now));
             present(video, game.screen.cg);
+            reportFirstFrame();
             nextTick += static_cast<uint64_t>(std::max(game.frameInterval, 1));
             if (nextTick <= now) nextTick = now + static_cast<uint64_t>(game.frameInterval);
             continue;

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Measures the desktop game under Xvfb: start-up time to a visible window, CPU
-# use while it sits at the main menu, and peak memory.
+# Measures the desktop game under Xvfb: start-up time to a visible window and
+# to the first picture, CPU use while it sits at the main menu, and peak memory.
 # usage: tools/perf/measure.sh [BUILD_DIR] [IDLE_SECONDS]
+#   STARTS=N  how many start-ups to time (default 5)
+#   SHOT=FILE.xwd  keeps the picture the idle time was measured on
 set -euo pipefail
 shopt -s nullglob
 build=$(cd "${1:-build}" && pwd)
@@ -22,23 +24,54 @@ for f in "$build"/dat/*.wav "$build"/dat/*.mid; do ln -s "$f" "$work/dat/"; done
 ticks_per_second=$(getconf CLK_TCK)
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 
-# Start-up: from the start of the process to its window being mapped, polled
-# every 5 ms (xdotool's own --sync waits half a second between looks).
-start=$(date +%s%N)
-SDL_AUDIODRIVER=dummy "$work/minamori" &
-pid=$!
-wid=
-for _ in $(seq 1 4000); do
-  wid=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1) || true
-  [[ -n "$wid" ]] && break
-  sleep 0.005
-done
-visible=$(date +%s%N)
-[[ -n "$wid" ]] || { echo "the window never showed" >&2; exit 1; }
-echo "start-up to a visible window: $(( (visible - start) / 1000000 )) ms"
+starts=${STARTS:-5}
+# Starts the game; sets pid and wid once its window is mapped.
+launch() {
+  SDL_AUDIODRIVER=dummy MINAMORI_REPORT_STARTUP=1 "$work/minamori" 2> "$work/stderr" &
+  pid=$!
+  wid=
+  for _ in $(seq 1 4000); do
+    wid=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1) || true
+    [[ -n "$wid" ]] && return 0
+    sleep 0.005
+  done
+  echo "the window never showed" >&2
+  exit 1
+}
+# Waits until the game reports its first frame on screen; prints its time in ns.
+first_frame() {
+  for _ in $(seq 1 2000); do
+    at=$(sed -n 's/^minamori: first frame at \([0-9]*\) ns$/\1/p' "$work/stderr")
+    [[ -n "$at" ]] && { echo "$at"; return 0; }
+    sleep 0.005
+  done
+  echo "the game never reported its first frame" >&2
+  exit 1
+}
+ms_since() { echo $(( ($(date +%s%N) - $1) / 1000000 )); }
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
-click() { xdotool mousemove --window "$wid" "$1" "$2" click 1; sleep 0.15; }
+# Start-up: from the start of the process to its window being mapped (polled
+# every 5 ms; xdotool's own --sync looks only every half second) and to its
+# first frame on screen (the game's own report of the time it showed it). The
+# first start also loads the libraries from disk.
+: > "$work/mapped"; : > "$work/frame"
+for run in $(seq 1 "$starts"); do
+  start=$(date +%s%N)
+  launch
+  mapped=$(ms_since "$start")
+  frame=$(( ($(first_frame) - start) / 1000000 ))
+  echo "start $run: window mapped after $mapped ms, first frame after $frame ms"
+  echo "$mapped" >> "$work/mapped"; echo "$frame" >> "$work/frame"
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+  rm -f "$work/dat/my.dat"
+done
+echo "start-up, median of $starts: window mapped $(median < "$work/mapped") ms," \
+     "first frame $(median < "$work/frame") ms"
+
+launch
 sleep 1                                         # the title picture comes up
+click() { xdotool mousemove --window "$wid" "$1" "$2" click 1; sleep 0.15; }
 click 320 240; click 320 240; sleep 1
 click 520 385                                   # <イージーMODE>
 for _ in $(seq 1 12); do click 100 300; done    # the opening, to the main menu
@@ -64,5 +97,4 @@ awk -v hz="$ticks_per_second" -v s="$idle" '
   END { for (n in after) printf "  thread %s: %.2f %%\n", n, 100 * (after[n] - before[n]) / hz / s }
 ' "$work/threads.before" "$work/threads.after"
 echo "peak memory: $(awk '/VmHWM/ { print $2, $3 }' "/proc/$pid/status")"
-# SHOT=FILE.xwd keeps the picture the idle time was measured on.
 if [[ -n "${SHOT:-}" ]]; then xwd -silent -id "$wid" -out "$SHOT"; fi
