@@ -1,0 +1,26 @@
+// The chart of the world over the years: GDP, opinion and the island danger,
+// drawn from the rows of history.csv over the game picture.
+#pragma once
+
+#include <vector>
+
+#include "core/history_file.h"
+
+namespace minamori {
+
+class Canvas;
+class Game;
+class TextPainter;
+
+// The dark panel the chart covers, (left, top, right, bottom), right and bottom exclusive.
+struct ChartPanel {
+    int left, top, right, bottom;
+};
+constexpr ChartPanel kChartPanel{12, 8, 628, 472};
+
+// Draws the chart of the rows (ordered by year, as readHistory gives them)
+// over the canvas, inside kChartPanel only. Any number of rows and any figures.
+void drawChart(TextPainter& text, Canvas& canvas, const std::vector<YearFigures>& years);
+void drawChart(Game& game, Canvas& canvas, const std::vector<YearFigures>& years);
+
+}  // namespace minamori
