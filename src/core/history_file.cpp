@@ -93,7 +93,8 @@ std::vector<YearFigures> parseHistory(const std::string& text) {
     while (start < text.size()) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
         YearFigures row;
-        if (parseRow(std::string_view(text).substr(start, end - start), row)) byYear[row.year] = row;
+        if (parseRow(std::string_view(text).substr(start, end - start), row))
+            byYear[row.year] = row;
         start = end + 1;
     }
     std::vector<YearFigures> rows;
@@ -113,8 +114,10 @@ bool appendHistory(const std::filesystem::path& path, const YearFigures& figures
     const ReadResult read = readWholeFile(path, bytes, error);
     if (read == ReadResult::kFailed) return false;
     std::string out;
-    if (bytes.empty()) out = historyHeader();
-    else if (bytes.back() != '\n') out = "\n";
+    if (bytes.empty())
+        out = historyHeader();
+    else if (bytes.back() != '\n')
+        out = "\n";
     return appendBytes(path, out + historyRow(figures));
 }
 

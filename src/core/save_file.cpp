@@ -4,8 +4,8 @@
 #include "battle/name_tables.h"
 #include "core/cp932.h"
 #include "core/file_io.h"
-#include "core/history_file.h"
 #include "core/game.h"
+#include "core/history_file.h"
 #include "core/state.h"
 #include "core/text_util.h"
 

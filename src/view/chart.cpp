@@ -28,9 +28,9 @@ constexpr Pixel kLabelColour = 0x999999;  // "silver"
 
 constexpr int kPlotLeft = 80;
 constexpr int kPlotRight = 610;
-constexpr int kPlotParts = 5;      // grid lines of a value axis, at most
-constexpr int kYearParts = 10;     // labelled years, at most
-constexpr int kDotSpacing = 10;    // points this far apart are marked with a dot
+constexpr int kPlotParts = 5;    // grid lines of a value axis, at most
+constexpr int kYearParts = 10;   // labelled years, at most
+constexpr int kDotSpacing = 10;  // points this far apart are marked with a dot
 
 // The colours of the log's named colours, at their first step.
 Pixel logColour(const char* name) {
@@ -62,14 +62,16 @@ const std::array<Plot, 3> kPlots = {{
 }};
 
 Pixel seriesColour(const Plot& plot, int series) {
-    return plot.seriesCount == 1 ? logColour("red") : logColour(kCountryStyles[static_cast<size_t>(series)].colour);
+    return plot.seriesCount == 1 ? logColour("red")
+                                 : logColour(kCountryStyles[static_cast<size_t>(series)].colour);
 }
 
 // Where a year lies across the plots; a single year sits in the middle.
 struct YearScale {
     explicit YearScale(const std::vector<YearFigures>& rows) {
         const auto [low, high] = std::minmax_element(
-            rows.begin(), rows.end(), [](const YearFigures& a, const YearFigures& b) { return a.year < b.year; });
+            rows.begin(), rows.end(),
+            [](const YearFigures& a, const YearFigures& b) { return a.year < b.year; });
         first = low->year;
         last = high->year;
     }
@@ -121,8 +123,8 @@ void drawSeries(Canvas& canvas, const std::vector<YearFigures>& rows, const Year
     const Pixel colour = seriesColour(plot, series);
     canvas.penColour = colour;
     canvas.penWidth = 2;
-    const bool dots = rows.size() == 1 ||
-                      (kPlotRight - kPlotLeft) >= kDotSpacing * static_cast<int64_t>(rows.size() - 1);
+    const auto gaps = static_cast<int64_t>(rows.size()) - 1;
+    const bool dots = kDotSpacing * gaps <= kPlotRight - kPlotLeft;
     int lastX = 0, lastY = 0;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int x = years.x(rows[i].year);
@@ -139,10 +141,12 @@ void drawYearGrid(TextPainter& text, Canvas& canvas, const YearScale& years) {
     const int labelTop = kPlots.back().bottom + 3;
     for (int64_t year = firstMultipleFrom(years.first, step); year <= years.last; year += step) {
         const int x = years.x(year);
-        for (const Plot& plot : kPlots) canvas.fillRect(x, plot.top, x + 1, plot.bottom, kGridColour);
+        for (const Plot& plot : kPlots)
+            canvas.fillRect(x, plot.top, x + 1, plot.bottom, kGridColour);
         const std::string label = std::to_string(year) + "年";
         const int width = text.textWidth(label, kLabelFont);
-        text.draw(canvas, labelLeft(x - width / 2, width), labelTop, label, kLabelFont, kLabelColour);
+        text.draw(canvas, labelLeft(x - width / 2, width), labelTop, label, kLabelFont,
+                  kLabelColour);
     }
 }
 
@@ -177,7 +181,8 @@ void drawChart(TextPainter& text, Canvas& canvas, const std::vector<YearFigures>
     drawPanel(text, canvas, years);
     if (years.empty()) {
         const std::string none = "まだ記録がありません (年が明けるごとに記録されます)";
-        text.draw(canvas, (kChartPanel.left + kChartPanel.right - text.textWidth(none, kTitleFont)) / 2,
+        text.draw(canvas,
+                  (kChartPanel.left + kChartPanel.right - text.textWidth(none, kTitleFont)) / 2,
                   (kChartPanel.top + kChartPanel.bottom) / 2, none, kTitleFont, kLabelColour);
         return;
     }

@@ -18,8 +18,9 @@ struct ChartPanel {
 };
 constexpr ChartPanel kChartPanel{12, 8, 628, 472};
 
-// Draws the chart of the rows (ordered by year, as readHistory gives them)
-// over the canvas, inside kChartPanel only. Any number of rows and any figures.
+// Draws the chart of the rows over the canvas, inside kChartPanel only, for any
+// number of rows and any figures. The rows are those of readHistory(historyPath(game)),
+// read once when the chart is opened: a few kilobytes even after a long game.
 void drawChart(TextPainter& text, Canvas& canvas, const std::vector<YearFigures>& years);
 void drawChart(Game& game, Canvas& canvas, const std::vector<YearFigures>& years);
 

@@ -7,7 +7,9 @@ namespace minamori {
 namespace {
 
 // Division rounding toward minus infinity, as grid lines below zero need.
-int64_t floorDiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
+int64_t floorDiv(int64_t a, int64_t b) {
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
 
 }  // namespace
 
@@ -34,7 +36,9 @@ Axis valueAxis(int64_t minValue, int64_t maxValue, int maxParts) {
     }
 }
 
-int64_t firstMultipleFrom(int64_t value, int64_t step) { return -floorDiv(-value, step) * step; }
+int64_t firstMultipleFrom(int64_t value, int64_t step) {
+    return -floorDiv(-value, step) * step;
+}
 
 std::string axisLabel(int64_t value) {
     static constexpr struct {

@@ -1,10 +1,11 @@
 // history.csv: rows written and read back, damaged files, appending after a cut
 // line, and dropping the years after a loaded save.
+#include "core/history_file.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
 
-#include "core/history_file.h"
 #include "core/temp_folder.h"
 
 namespace {
@@ -35,7 +36,8 @@ TEST(HistoryFile, RowsReadBackWithExtremeFigures) {
     f.countries[1].gdp = INT32_MIN;
     f.money = INT32_MAX;
     f.homeGrowth = INT32_MIN;
-    const std::vector<YearFigures> back = minamori::parseHistory(minamori::historyHeader() + minamori::historyRow(f));
+    const std::vector<YearFigures> back =
+        minamori::parseHistory(minamori::historyHeader() + minamori::historyRow(f));
     ASSERT_EQ(back.size(), 1u);
     EXPECT_EQ(back[0], f);
 }
@@ -46,7 +48,7 @@ TEST(HistoryFile, DamagedLinesAreSkippedAndALaterRowOfAYearWins) {
     good3.insert(good3.size() - 1, "\r");  // a CR LF line
     const std::string text = minamori::historyHeader() + minamori::historyRow(row(2, 5)) + good3 +
                              "garbage\n\n" + std::string("\0\xff,\x01", 4) + "\n" +
-                             "4,1,2,3\n" +                                  // too few fields
+                             "4,1,2,3\n" +                                         // too few fields
                              "4,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18\n" +  // too many
                              "4,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,99999999999\n" +
                              "4,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,,17\n" +
@@ -78,8 +80,8 @@ TEST(HistoryFile, KeepingUpToAYearDropsTheLaterOnes) {
     ASSERT_TRUE(minamori::rewriteHistory(path, {row(0), row(1), row(2), row(3)}));
     mtest::writeBytes(path, mtest::readBytes(path) + "junk\n");
     ASSERT_TRUE(minamori::keepHistoryUpTo(path, 1));
-    EXPECT_EQ(mtest::readBytes(path),
-              minamori::historyHeader() + minamori::historyRow(row(0)) + minamori::historyRow(row(1)));
+    EXPECT_EQ(mtest::readBytes(path), minamori::historyHeader() + minamori::historyRow(row(0)) +
+                                          minamori::historyRow(row(1)));
 
     const auto missing = folder.path() / "missing.csv";
     EXPECT_TRUE(minamori::keepHistoryUpTo(missing, 0));

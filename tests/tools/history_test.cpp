@@ -101,7 +101,7 @@ TEST_F(History, LoadingASaveDropsTheYearsAfterIt) {
 
 TEST_F(History, AFileThatCannotBeWrittenIsIgnored) {
     std::filesystem::create_directories(file());  // a folder where the file belongs
-    driver->execute("state");                      // the start-up's reports of missing pictures
+    driver->execute("state");                     // the start-up's reports of missing pictures
     startGame();
     morning();
     const auto state = nlohmann::json::parse(driver->execute("state"));

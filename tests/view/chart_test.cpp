@@ -1,11 +1,12 @@
 // The history chart: its scales, and its drawing kept inside its panel for any
 // number of years and any figures.
+#include "view/chart.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
 
 #include "view/canvas.h"
-#include "view/chart.h"
 #include "view/chart_axis.h"
 #include "view/fonts.h"
 #include "view/text.h"
@@ -48,8 +49,11 @@ std::vector<YearFigures> rising(int count, int32_t firstYear, int32_t scale) {
 // Every case leaves the picture outside the panel untouched, and draws the
 // home country's line whenever there is a year to draw.
 TEST(Chart, DrawsInsideItsPanelWhateverTheFigures) {
-    std::vector<std::vector<YearFigures>> cases = {
-        {}, rising(1, 0, 1), rising(3, 0, 10), rising(200, 0, 1000), rising(5, INT32_MAX - 4, INT32_MAX / 4)};
+    std::vector<std::vector<YearFigures>> cases = {{},
+                                                   rising(1, 0, 1),
+                                                   rising(3, 0, 10),
+                                                   rising(200, 0, 1000),
+                                                   rising(5, INT32_MAX - 4, INT32_MAX / 4)};
     std::vector<YearFigures> wild = rising(4, 0, 1);
     wild[0].year = INT32_MIN;
     wild[1].countries[0] = {INT32_MIN, INT32_MIN, INT32_MIN};
@@ -61,7 +65,8 @@ TEST(Chart, DrawsInsideItsPanelWhateverTheFigures) {
     minamori::BoxFontEngine fonts;
     minamori::TextPainter text(fonts);
     constexpr minamori::Pixel kMark = 0x123456;
-    const minamori::Pixel home = minamori::toPixel(*minamori::lineColour(minamori::colourCode("pink"), 0));
+    const minamori::Pixel home =
+        minamori::toPixel(*minamori::lineColour(minamori::colourCode("pink"), 0));
     for (const auto& rows : cases) {
         minamori::Canvas canvas(640, 480, kMark);
         minamori::drawChart(text, canvas, rows);
@@ -71,13 +76,16 @@ TEST(Chart, DrawsInsideItsPanelWhateverTheFigures) {
             for (int x = 0; x < canvas.width(); ++x) {
                 const bool inside = x >= p.left && x < p.right && y >= p.top && y < p.bottom;
                 if (!inside) {
-                    ASSERT_EQ(canvas.at(x, y), kMark) << rows.size() << " rows, at " << x << "," << y;
+                    ASSERT_EQ(canvas.at(x, y), kMark)
+                        << rows.size() << " rows, at " << x << "," << y;
                 }
                 homePixels += canvas.at(x, y) == home;
             }
         // The legend's sample alone is 28 pixels; the points and lines add more.
-        if (rows.empty()) EXPECT_EQ(homePixels, 28);
-        else EXPECT_GT(homePixels, 28) << rows.size() << " rows";
+        if (rows.empty())
+            EXPECT_EQ(homePixels, 28);
+        else
+            EXPECT_GT(homePixels, 28) << rows.size() << " rows";
     }
 }
 
