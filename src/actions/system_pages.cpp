@@ -6,6 +6,7 @@
 #include "actions/year_update.h"
 #include "audio/sound.h"
 #include "core/game.h"
+#include "core/history_file.h"
 #include "core/saturate.h"
 #include "core/save_file.h"
 #include "core/shell.h"
@@ -64,6 +65,7 @@ void startNewGame(Game& game, int32_t difficulty) {
     clearLog(game);
     game.my.gameStarted = 1;
     game.my.difficulty = difficulty;
+    beginHistory(game);
     addGreyLine(game, "....君のやることは決まっている");
     game.queue.pushLine("midi id.mid");
     for (const char* line : openingNarrative()) game.queue.pushLine(line);

@@ -5,6 +5,7 @@
 #include "core/cp932.h"
 #include "core/file_io.h"
 #include "core/game.h"
+#include "core/history_file.h"
 #include "core/state.h"
 #include "core/text_util.h"
 
@@ -162,9 +163,11 @@ void loadGame(Game& game) {
     std::string error;
     switch (readSaveFile(game, error)) {
         case LoadResult::kLoaded:
+            trimHistoryToSave(game);
             break;
         case LoadResult::kMissing:
             newGame(game);
+            trimHistoryToSave(game);
             break;
         case LoadResult::kFailed:
             game.dialogs().showMessage("セーブデータを読み込めませんでした。\n" + error);

@@ -38,7 +38,8 @@ LoadResult decodeSave(Game& game, const std::string& bytes, std::string& error);
 
 // Loads the saved game the way start-up does: a missing file starts a new game
 // quietly, an unreadable one is reported in a message box and play goes on with
-// what was read. The fixed name tables are filled in every case.
+// what was read. The fixed name tables are filled in every case. The history's
+// rows of years after the loaded one are dropped (not after a failed read).
 void loadGame(Game& game);
 
 // Writes the save file; a failure is reported in a message box. True on success.

@@ -6,6 +6,7 @@
 #include "audio/sound.h"
 #include "battle/battle.h"
 #include "core/game.h"
+#include "core/history_file.h"
 #include "core/saturate.h"
 #include "core/save_file.h"
 #include "core/shell.h"
@@ -121,6 +122,7 @@ void runLifeUp(Game& game, const ScriptArg& arg) {
 }
 
 void runSleepEnd(Game& game, const ScriptArg&) {
+    recordYear(game);  // the morning's news has played: the year's figures stand
     playSound(game, game.R(2) == 0 ? "start.wav" : "start2.wav");
     openMenuPage(game, kPageMain);
 }

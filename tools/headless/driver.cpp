@@ -4,12 +4,14 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/history_file.h"
 #include "core/save_file.h"
 #include "core/shell.h"
 #include "core/text_util.h"
 #include "fields.h"
 #include "png_file.h"
 #include "script/interpreter.h"
+#include "view/chart.h"
 #include "view/colours.h"
 
 namespace minamori {
@@ -80,6 +82,7 @@ std::string HeadlessDriver::execute(const std::string& rawLine) {
     }
     if (command == "tick") return tick(args);
     if (command == "shot") return shot(args);
+    if (command == "chart") return chart(args);
     if (command == "push") {
         game_.queue.pushLine(args);
         return "ok";
@@ -142,6 +145,14 @@ std::string HeadlessDriver::tick(const std::string& args) {
 std::string HeadlessDriver::shot(const std::string& path) {
     if (path.empty()) return error("shot FILE.png");
     const std::string why = writePng(game_.screen.cg, path);
+    return why.empty() ? "ok" : error(why);
+}
+
+std::string HeadlessDriver::chart(const std::string& path) {
+    if (path.empty()) return error("chart FILE.png");
+    Canvas picture = game_.screen.cg;
+    drawChart(game_, picture, readHistory(historyPath(game_)));
+    const std::string why = writePng(picture, path);
     return why.empty() ? "ok" : error(why);
 }
 
