@@ -4,17 +4,27 @@ namespace minamori {
 
 Key keyFromSdl(SDL_Keycode code) {
     switch (code) {
-        case SDLK_ESCAPE: return Key::kEscape;
-        case SDLK_UP: return Key::kUp;
-        case SDLK_DOWN: return Key::kDown;
+        case SDLK_ESCAPE:
+            return Key::kEscape;
+        case SDLK_UP:
+            return Key::kUp;
+        case SDLK_DOWN:
+            return Key::kDown;
         case SDLK_RETURN:
-        case SDLK_KP_ENTER: return Key::kEnter;
-        case SDLK_SPACE: return Key::kSpace;
-        case SDLK_BACKSPACE: return Key::kBackspace;
-        case SDLK_PAGEUP: return Key::kPageUp;
-        case SDLK_PAGEDOWN: return Key::kPageDown;
-        case SDLK_g: return Key::kG;
-        default: return Key::kOther;
+        case SDLK_KP_ENTER:
+            return Key::kEnter;
+        case SDLK_SPACE:
+            return Key::kSpace;
+        case SDLK_BACKSPACE:
+            return Key::kBackspace;
+        case SDLK_PAGEUP:
+            return Key::kPageUp;
+        case SDLK_PAGEDOWN:
+            return Key::kPageDown;
+        case SDLK_g:
+            return Key::kG;
+        default:
+            return Key::kOther;
     }
 }
 

@@ -38,8 +38,8 @@ void drawHeading(Game& game, int first, int last) {
                    std::to_string(total);
     game.text.draw(game.screen.cg, kLeft + 8, kTop + 5, heading, kPanelFont, kHeading);
     game.text.draw(game.screen.cg, kLeft + 8, kBottom - 20,
-                   "ホイール・PageUp/Down: スクロール   クリック・Esc・Enter: 閉じる",
-                   kPanelFont, kHint);
+                   "ホイール・PageUp/Down: スクロール   クリック・Esc・Enter: 閉じる", kPanelFont,
+                   kHint);
 }
 
 }  // namespace

@@ -15,8 +15,8 @@ constexpr int32_t kHidden = -1;  // a pointer position off the picture
 
 void scrollHistory(Game& game, int64_t lines) {
     int& scroll = game.overlay.historyScroll;
-    scroll = static_cast<int>(
-        std::clamp<int64_t>(scroll + lines, 0, maxHistoryScroll(game.history)));
+    scroll =
+        static_cast<int>(std::clamp<int64_t>(scroll + lines, 0, maxHistoryScroll(game.history)));
 }
 
 // A key while nothing is open: only the keys that open an overlay are taken.
@@ -32,15 +32,26 @@ bool opensOverlay(Game& game, Key key) {
 
 void historyKey(Game& game, Key key) {
     switch (key) {
-        case Key::kUp: scrollHistory(game, 1); break;
-        case Key::kDown: scrollHistory(game, -1); break;
-        case Key::kPageUp: scrollHistory(game, kPageLines); break;
-        case Key::kPageDown: scrollHistory(game, -kPageLines); break;
+        case Key::kUp:
+            scrollHistory(game, 1);
+            break;
+        case Key::kDown:
+            scrollHistory(game, -1);
+            break;
+        case Key::kPageUp:
+            scrollHistory(game, kPageLines);
+            break;
+        case Key::kPageDown:
+            scrollHistory(game, -kPageLines);
+            break;
         case Key::kEscape:
         case Key::kEnter:
         case Key::kSpace:
-        case Key::kBackspace: closeOverlay(game); break;
-        default: break;
+        case Key::kBackspace:
+            closeOverlay(game);
+            break;
+        default:
+            break;
     }
 }
 
@@ -73,9 +84,14 @@ void closeOverlay(Game& game) {
 
 bool overlayTakesKey(Game& game, Key key) {
     switch (game.overlay.open) {
-        case Overlay::kNone: return opensOverlay(game, key);
-        case Overlay::kHistory: historyKey(game, key); return true;
-        case Overlay::kChart: chartKey(game, key); return true;
+        case Overlay::kNone:
+            return opensOverlay(game, key);
+        case Overlay::kHistory:
+            historyKey(game, key);
+            return true;
+        case Overlay::kChart:
+            chartKey(game, key);
+            return true;
     }
     return true;
 }
@@ -98,16 +114,23 @@ void overlayTakesWheel(Game& game, int32_t steps) {
         case Overlay::kNone:
             if (steps > 0) openOverlay(game, Overlay::kHistory);
             break;
-        case Overlay::kHistory: scrollHistory(game, int64_t{steps} * kWheelLines); break;
-        case Overlay::kChart: break;
+        case Overlay::kHistory:
+            scrollHistory(game, int64_t{steps} * kWheelLines);
+            break;
+        case Overlay::kChart:
+            break;
     }
 }
 
 void drawOverlay(Game& game) {
     switch (game.overlay.open) {
-        case Overlay::kNone: break;
-        case Overlay::kHistory: drawHistory(game, game.overlay.historyScroll); break;
-        case Overlay::kChart: break;  // drawChart(game.screen.cg, rows) goes here
+        case Overlay::kNone:
+            break;
+        case Overlay::kHistory:
+            drawHistory(game, game.overlay.historyScroll);
+            break;
+        case Overlay::kChart:
+            break;  // drawChart(game.screen.cg, rows) goes here
     }
 }
 

@@ -72,7 +72,7 @@ TEST_F(RowKeys, DownAndUpVisitEnabledRowsInScreenOrderAndWrapRound) {
     EXPECT_EQ(hovered(), rows[rows.size() - 2]);
 }
 
-TEST_F(RowKeys, FromNoRowDownTakesTheTopAndUpTheBottomEvenOnTheTitlePage) {
+TEST_F(RowKeys, FromNoRowDownTakesTheTopAndUpTheBottomButNotWhileLinesWait) {
     open(minamori::kPageTitle);  // rows stacked upward from the bottom
     const std::vector<int> rows = enabledRows();
     ASSERT_FALSE(rows.empty());
@@ -82,11 +82,8 @@ TEST_F(RowKeys, FromNoRowDownTakesTheTopAndUpTheBottomEvenOnTheTitlePage) {
     game.mouseX = game.mouseY = 0;
     press(Key::kUp);
     EXPECT_EQ(hovered(), rows.back());
-}
 
-TEST_F(RowKeys, NothingMovesWhileScriptLinesWait) {
-    open(minamori::kPageMain);
-    game.queue.pushLine("待っている行");
+    game.queue.pushLine("待っている行");  // the rows are not on screen
     game.mouseX = game.mouseY = 7;
     EXPECT_FALSE(minamori::formKeyDown(game, Key::kDown));
     EXPECT_EQ(game.mouseX, 7);

@@ -11,22 +11,13 @@
 #include "view/colours.h"
 #include "view/frame.h"
 #include "view/log.h"
+#include "solid_fonts.h"
 
 namespace {
 
 using minamori::Game;
 using minamori::Key;
 using minamori::Overlay;
-
-// Fixed metrics, and every text drawn as a solid block of its colour.
-class SolidFonts : public minamori::BoxFontEngine {
-public:
-    minamori::TextImage render(const std::string& text, const minamori::FontSpec& font) override {
-        minamori::TextImage image = BoxFontEngine::render(text, font);
-        std::fill(image.coverage.begin(), image.coverage.end(), 255);
-        return image;
-    }
-};
 
 TEST(MessageHistory, KeepsTheLast200ScreenLinesWithTheirColours) {
     Game game;
@@ -51,7 +42,7 @@ TEST(MessageHistory, KeepsTheLast200ScreenLinesWithTheirColours) {
 
 class HistoryOverlay : public ::testing::Test {
 protected:
-    SolidFonts fonts;
+    mtest::SolidFonts fonts;
     Game game{minamori::Services{nullptr, nullptr, nullptr, &fonts}, {}, 1};
 
     void SetUp() override {

@@ -1,7 +1,7 @@
 // xwd-compare SHOT.xwd PICTURE [LEFT TOP RIGHT BOTTOM]: compares a window dump
-// with a picture file of the game (BMP or JPEG) or a headless shot (PNG), over the whole picture or the
-// given rectangle, and prints the mean difference per channel (0..255).
-// Exits 0 when the two have the same size, else 1.
+// with a picture file of the game (BMP or JPEG) or a headless shot (PNG), over
+// the whole picture or the given rectangle, and prints the mean difference per
+// channel (0..255). Exits 0 when the two have the same size, else 1.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>

@@ -121,9 +121,9 @@ std::string HeadlessDriver::click(const std::string& args, bool rightButton) {
 
 std::string HeadlessDriver::key(const std::string& name) {
     static const std::pair<const char*, Key> kKeys[] = {
-        {"up", Key::kUp},           {"down", Key::kDown},         {"enter", Key::kEnter},
-        {"space", Key::kSpace},     {"backspace", Key::kBackspace}, {"pageup", Key::kPageUp},
-        {"pagedown", Key::kPageDown}, {"esc", Key::kEscape},        {"g", Key::kG},
+        {"up", Key::kUp},         {"down", Key::kDown},         {"enter", Key::kEnter},
+        {"space", Key::kSpace},   {"backspace", Key::kBackspace}, {"pageup", Key::kPageUp},
+        {"pagedown", Key::kPageDown}, {"esc", Key::kEscape},    {"g", Key::kG},
     };
     for (const auto& [word, k] : kKeys) {
         if (name != word) continue;
