@@ -48,12 +48,6 @@ uint64_t clockSeed() {
     return static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
-void keyDown(Game& game, SDL_Window* window, const SDL_KeyboardEvent& e) {
-    const Key key = keyFromSdl(e.keysym.sym);
-    if (e.repeat && !keyRepeats(key)) return;
-    if (formKeyDown(game, key)) followPointer(window, game.mouseX, game.mouseY);
-}
-
 void handleEvent(Game& game, SDL_Window* window, const SDL_Event& e) {
     switch (e.type) {
         case SDL_QUIT:
@@ -77,7 +71,7 @@ void handleEvent(Game& game, SDL_Window* window, const SDL_Event& e) {
             cgMouseWheel(game, wheelSteps(e.wheel));
             break;
         case SDL_KEYDOWN:
-            keyDown(game, window, e.key);
+            keyPressed(game, window, e.key);
             break;
         default:
             break;

@@ -1,6 +1,11 @@
 #include "platform/sdl_keys.h"
 
+#include "core/game.h"
+#include "core/shell.h"
+
 namespace minamori {
+
+namespace {
 
 Key keyFromSdl(SDL_Keycode code) {
     switch (code) {
@@ -30,6 +35,14 @@ Key keyFromSdl(SDL_Keycode code) {
 
 bool keyRepeats(Key key) {
     return key == Key::kUp || key == Key::kDown || key == Key::kPageUp || key == Key::kPageDown;
+}
+
+}  // namespace
+
+void keyPressed(Game& game, SDL_Window* window, const SDL_KeyboardEvent& e) {
+    const Key key = keyFromSdl(e.keysym.sym);
+    if (e.repeat && !keyRepeats(key)) return;
+    if (formKeyDown(game, key)) followPointer(window, game.mouseX, game.mouseY);
 }
 
 int32_t wheelSteps(const SDL_MouseWheelEvent& wheel) {

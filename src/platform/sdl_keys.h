@@ -3,18 +3,19 @@
 
 #include <SDL.h>
 
-#include "core/shell.h"
+#include <cstdint>
 
 namespace minamori {
 
-// The game's key for an SDL key press.
-Key keyFromSdl(SDL_Keycode code);
-// Whether a key held down repeats: scrolling and moving between rows do; a
-// click from the keyboard takes a fresh press.
-bool keyRepeats(Key key);
+class Game;
+
+// Hands a key press to the game; when the key moved the game's pointer, the
+// system's pointer follows. Held keys repeat only for moving and scrolling:
+// a click from the keyboard takes a fresh press.
+void keyPressed(Game& game, SDL_Window* window, const SDL_KeyboardEvent& e);
 // Wheel steps away from the player, whatever the system's scrolling direction.
 int32_t wheelSteps(const SDL_MouseWheelEvent& wheel);
-// Puts the system's pointer where a key put the game's pointer.
+// Puts the system's pointer at a position on the picture.
 void followPointer(SDL_Window* window, int32_t x, int32_t y);
 
 }  // namespace minamori
