@@ -17,7 +17,9 @@
 #include "view/effects.h"
 #include "view/fonts.h"
 #include "view/frame.h"
+#include "view/history.h"
 #include "view/message_log.h"
+#include "view/overlay.h"
 #include "view/panels.h"
 #include "view/text.h"
 
@@ -50,6 +52,8 @@ public:
 
     // Presentation.
     MessageLog log;
+    MessageHistory history;  // the log's lines for reading back; not saved
+    OverlayState overlay;
     Effects effects;
     Screen screen;
     TextPainter text;

@@ -6,7 +6,10 @@
 #include "core/game.h"
 #include "core/save_file.h"
 #include "core/state.h"
+#include "menus/row_keys.h"
+#include "script/interpreter.h"
 #include "view/frame.h"
+#include "view/overlay.h"
 
 namespace minamori {
 
@@ -56,9 +59,42 @@ void timerTick(Game& game, int64_t nowMs) {
     governRate(game, nowMs);
 }
 
-void formKeyDown(Game& game, Key key) {
-    if (key == Key::kEscape && game.titleStage != 0) fullReset(game);
+bool formKeyDown(Game& game, Key key) {
+    if (overlayTakesKey(game, key)) return false;
+    switch (key) {
+        case Key::kEscape:
+            if (game.titleStage != 0) fullReset(game);
+            return false;
+        case Key::kUp:
+            return pointToAdjacentRow(game, -1);
+        case Key::kDown:
+            return pointToAdjacentRow(game, 1);
+        case Key::kEnter:
+        case Key::kSpace:
+        case Key::kBackspace:
+            // Pressed and released at once, as a click of the mouse is.
+            onGameClick(game, game.mouseX, game.mouseY, key == Key::kBackspace);
+            game.clickPending = 0;
+            return false;
+        default:
+            return false;
+    }
 }
+
+void cgMouseDown(Game& game, int32_t x, int32_t y, bool rightButton) {
+    if (overlayTakesClick(game)) return;
+    onGameClick(game, x, y, rightButton);
+}
+
+void cgMouseMove(Game& game, int32_t x, int32_t y) {
+    if (overlayTakesPointer(game, x, y)) return;
+    game.mouseX = x;
+    game.mouseY = y;
+}
+
+void cgMouseUp(Game& game) { game.clickPending = 0; }
+
+void cgMouseWheel(Game& game, int32_t steps) { overlayTakesWheel(game, steps); }
 
 bool formClose(Game& game) {
     if (game.closing) return true;

@@ -15,10 +15,35 @@ void formCreate(Game& game);
 // governor, which moves frameInterval to hold 11 to 12 frames a second.
 void timerTick(Game& game, int64_t nowMs);
 
-enum class Key { kEscape, kOther };
+enum class Key {
+    kEscape,
+    kUp,
+    kDown,
+    kEnter,
+    kSpace,
+    kBackspace,
+    kPageUp,
+    kPageDown,
+    kG,
+    kOther,
+};
 
-// Esc on either title picture offers to erase every record, clear counts included.
-void formKeyDown(Game& game, Key key);
+// A key press. An open overlay (the message history) takes every key. Else Esc
+// on either title picture offers to erase every record, clear counts included;
+// Up and Down put the pointer on the previous or next choosable menu row;
+// Enter and Space are a left click at the pointer, Backspace a right click;
+// Page Up opens the message history. Returns whether the pointer moved, so
+// that the window can move the system's pointer there too.
+bool formKeyDown(Game& game, Key key);
+
+// The pointer on the picture. While an overlay is open the game does not see
+// it: a click closes the overlay and goes no further, moves are held back.
+void cgMouseDown(Game& game, int32_t x, int32_t y, bool rightButton);
+void cgMouseMove(Game& game, int32_t x, int32_t y);
+void cgMouseUp(Game& game);
+// The mouse wheel turned by steps (above 0 away from the player): turning it
+// up opens the message history, which it then scrolls.
+void cgMouseWheel(Game& game, int32_t steps);
 
 // Closes the window the way every exit does: saves the game, then asks the shell
 // to close. When the save fails the player may keep the game open instead, so

@@ -13,14 +13,15 @@
 #include "core/shell.h"
 #include "platform/sdl_audio.h"
 #include "platform/sdl_dialogs.h"
+#include "platform/sdl_keys.h"
 #include "platform/ttf_fonts.h"
-#include "script/interpreter.h"
 
 namespace minamori {
 
 namespace {
 
-constexpr const char* kCaption = "ミナモリ!!";
+constexpr const char* kCaption =
+    "ミナモリ!!  (↑↓: 選ぶ  Enter: 決定  Backspace: 戻る  PageUp: 履歴)";
 
 struct SdlWindowHost : WindowHost {
     void closeWindow() override { closed = true; }
@@ -47,7 +48,7 @@ uint64_t clockSeed() {
     return static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
-void handleEvent(Game& game, const SDL_Event& e) {
+void handleEvent(Game& game, SDL_Window* window, const SDL_Event& e) {
     switch (e.type) {
         case SDL_QUIT:
             formClose(game);
@@ -56,19 +57,21 @@ void handleEvent(Game& game, const SDL_Event& e) {
             if (e.window.event == SDL_WINDOWEVENT_CLOSE) formClose(game);
             break;
         case SDL_MOUSEMOTION:
-            game.mouseX = e.motion.x;
-            game.mouseY = e.motion.y;
+            cgMouseMove(game, e.motion.x, e.motion.y);
             break;
         case SDL_MOUSEBUTTONDOWN:
             if (e.button.button == SDL_BUTTON_LEFT || e.button.button == SDL_BUTTON_MIDDLE ||
                 e.button.button == SDL_BUTTON_RIGHT)
-                onGameClick(game, e.button.x, e.button.y, e.button.button == SDL_BUTTON_RIGHT);
+                cgMouseDown(game, e.button.x, e.button.y, e.button.button == SDL_BUTTON_RIGHT);
             break;
         case SDL_MOUSEBUTTONUP:
-            game.clickPending = 0;
+            cgMouseUp(game);
+            break;
+        case SDL_MOUSEWHEEL:
+            cgMouseWheel(game, wheelSteps(e.wheel));
             break;
         case SDL_KEYDOWN:
-            formKeyDown(game, e.key.keysym.sym == SDLK_ESCAPE ? Key::kEscape : Key::kOther);
+            keyPressed(game, window, e.key);
             break;
         default:
             break;
@@ -131,7 +134,7 @@ void runLoop(Game& game, SdlVideo& video, const SdlWindowHost& host) {
                 // A window uncovered again needs its picture even if nothing changed.
                 if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_EXPOSED)
                     video.shown.clear();
-                handleEvent(game, e);
+                handleEvent(game, video.window, e);
             } while (!host.closed && SDL_PollEvent(&e));
         }
     }

@@ -4,6 +4,7 @@
 #include "menus/navigation.h"
 #include "view/effects.h"
 #include "view/log.h"
+#include "view/overlay.h"
 #include "view/panels.h"
 #include "view/picture_files.h"
 
@@ -50,6 +51,7 @@ void drawFrame(Game& game) {
         drawTitleStage(game);
     else
         drawGameStage(game);
+    drawOverlay(game);
     game.screen.framesDrawn += 1;
 }
 

@@ -24,7 +24,7 @@ constexpr FontSpec kFormFont{FontFace::kProportional, 15, true, 72};  // splits 
 constexpr int kLogBoxWidth = 510;
 
 // Composes one frame into cg: the title picture alone before the title menu,
-// else the scene, panels, log, menu rows and effects.
+// else the scene, panels, log, menu rows and effects; an open overlay last.
 void drawFrame(Game& game);
 // Redraws the background layer: the scene picture with the world panel over it.
 void rebuildBackground(Game& game);

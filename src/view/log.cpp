@@ -8,7 +8,10 @@ namespace minamori {
 
 void addLogLine(Game& game, const std::string& text, const std::string& colourName) {
     const int32_t code = colourCode(colourName);
-    game.log.add(game.text.wrap(text, kFormFont, kLogBoxWidth), code);
+    const std::vector<std::string> lines = game.text.wrap(text, kFormFont, kLogBoxWidth);
+    game.log.add(lines, code);
+    // The history keeps the screen lines just added, oldest first.
+    for (int i = lines.size() < 2 ? 0 : 1; i >= 0; --i) game.history.add(game.log.entry(i));
 }
 
 void addGreyLine(Game& game, const std::string& text) { addLogLine(game, text, "silver"); }

@@ -8,6 +8,7 @@
 #include "view/frame.h"
 #include "view/log.h"
 #include "view/text.h"
+#include "solid_fonts.h"
 
 namespace {
 
@@ -15,19 +16,9 @@ using minamori::FontSpec;
 using minamori::Game;
 using minamori::Pixel;
 
-// Fixed metrics, and every text drawn as a solid block of its colour.
-class SolidFonts : public minamori::BoxFontEngine {
-public:
-    minamori::TextImage render(const std::string& text, const FontSpec& font) override {
-        minamori::TextImage image = BoxFontEngine::render(text, font);
-        std::fill(image.coverage.begin(), image.coverage.end(), 255);
-        return image;
-    }
-};
-
 class Frame : public ::testing::Test {
 protected:
-    SolidFonts fonts;
+    mtest::SolidFonts fonts;
     Game game{minamori::Services{nullptr, nullptr, nullptr, &fonts}, {}, 1};
 
     void SetUp() override {

@@ -1,7 +1,7 @@
 // xwd-compare SHOT.xwd PICTURE [LEFT TOP RIGHT BOTTOM]: compares a window dump
-// with a picture file of the game (BMP or JPEG), over the whole picture or the
-// given rectangle, and prints the mean difference per channel (0..255).
-// Exits 0 when the two have the same size, else 1.
+// with a picture file of the game (BMP or JPEG) or a headless shot (PNG), over
+// the whole picture or the given rectangle, and prints the mean difference per
+// channel (0..255). Exits 0 when the two have the same size, else 1.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -11,6 +11,7 @@
 #include <sstream>
 #include <string>
 
+#include "png_file.h"
 #include "view/picture_files.h"
 
 namespace {
@@ -37,7 +38,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string xwd = readFile(argv[1]);
-    const auto picture = minamori::loadPictureFile(argv[2]);
+    const std::string path = argv[2];
+    const bool png = path.size() > 4 && path.compare(path.size() - 4, 4, ".png") == 0;
+    const auto picture = png ? minamori::readPng(path) : minamori::loadPictureFile(path);
     if (xwd.size() < 100 || !picture) {
         std::cerr << "xwd-compare: cannot read the files\n";
         return 2;

@@ -43,6 +43,14 @@ nlohmann::ordered_json takeAll(std::vector<std::string>& names) {
     return out;
 }
 
+const char* overlayName(Overlay o) {
+    switch (o) {
+        case Overlay::kHistory: return "history";
+        case Overlay::kChart: return "chart";
+        default: return "none";
+    }
+}
+
 }  // namespace
 
 HeadlessDriver::HeadlessDriver(const std::filesystem::path& dataDir, uint64_t seed,
@@ -71,13 +79,14 @@ std::string HeadlessDriver::execute(const std::string& rawLine) {
     if (command == "move") {
         int32_t x = 0, y = 0;
         if (!parsePoint(args, x, y)) return error("move X Y, inside 640 x 480");
-        game_.mouseX = x;
-        game_.mouseY = y;
+        cgMouseMove(game_, x, y);
         return "ok";
     }
-    if (command == "key") {
-        if (args != "esc") return error("only `key esc` is known");
-        formKeyDown(game_, Key::kEscape);
+    if (command == "key") return key(args);
+    if (command == "wheel") {
+        int32_t steps = 0;
+        if (!parseInt32(args, steps)) return error("wheel N, above 0 up, below 0 down");
+        cgMouseWheel(game_, steps);
         return "ok";
     }
     if (command == "tick") return tick(args);
@@ -108,11 +117,24 @@ std::string HeadlessDriver::execute(const std::string& rawLine) {
 std::string HeadlessDriver::click(const std::string& args, bool rightButton) {
     int32_t x = 0, y = 0;
     if (!parsePoint(args, x, y)) return error("click X Y, inside 640 x 480");
-    game_.mouseX = x;
-    game_.mouseY = y;
-    onGameClick(game_, x, y, rightButton);
-    game_.clickPending = 0;  // the button is released
+    cgMouseMove(game_, x, y);
+    cgMouseDown(game_, x, y, rightButton);
+    cgMouseUp(game_);  // the button is released
     return "ok";
+}
+
+std::string HeadlessDriver::key(const std::string& name) {
+    static const std::pair<const char*, Key> kKeys[] = {
+        {"up", Key::kUp},         {"down", Key::kDown},         {"enter", Key::kEnter},
+        {"space", Key::kSpace},   {"backspace", Key::kBackspace}, {"pageup", Key::kPageUp},
+        {"pagedown", Key::kPageDown}, {"esc", Key::kEscape},    {"g", Key::kG},
+    };
+    for (const auto& [word, k] : kKeys) {
+        if (name != word) continue;
+        formKeyDown(game_, k);
+        return "ok";
+    }
+    return error("key up|down|enter|space|backspace|pageup|pagedown|esc|g");
 }
 
 std::string HeadlessDriver::clickRow(const std::string& args) {
@@ -173,6 +195,11 @@ std::string HeadlessDriver::state() {
     }
     out["log"] = log;
 
+    out["overlay"] = overlayName(g.overlay.open);
+    out["historyScroll"] = g.overlay.historyScroll;
+    out["historyLines"] = g.history.size();
+    out["mouseX"] = g.mouseX;
+    out["mouseY"] = g.mouseY;
     out["titleStage"] = g.titleStage;
     out["inGame"] = g.inGame;
     out["currentPage"] = g.menu.currentPage;

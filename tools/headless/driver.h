@@ -27,6 +27,7 @@ public:
 private:
     std::string click(const std::string& args, bool rightButton);
     std::string clickRow(const std::string& args);
+    std::string key(const std::string& name);
     std::string tick(const std::string& args);
     std::string state();
     std::string shot(const std::string& path);

@@ -1,6 +1,7 @@
-// Writing a canvas as a PNG file.
+// Canvases as PNG files: the headless shots, and reading them back to compare.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "view/canvas.h"
@@ -9,5 +10,8 @@ namespace minamori {
 
 // Returns an empty text on success, else why it failed.
 std::string writePng(const Canvas& canvas, const std::string& path);
+
+// Reads an RGB picture written by writePng; nothing when it cannot be read.
+std::optional<Canvas> readPng(const std::string& path);
 
 }  // namespace minamori

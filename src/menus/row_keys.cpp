@@ -1,0 +1,68 @@
+#include "menus/row_keys.h"
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "core/game.h"
+
+namespace minamori {
+
+namespace {
+
+bool onPage(const Game& game, const tmenu& row) {
+    return row.shown == 1 && row.page == game.menu.currentPage;
+}
+
+// Whether the pointer is over the row at its final place; the bottom line is
+// the next row's, as for the hover.
+bool pointerOnTarget(const Game& game, const tmenu& row) {
+    return game.mouseX >= row.targetX &&
+           int64_t{game.mouseX} <= int64_t{row.targetX} + row.width - 1 &&
+           game.mouseY >= row.targetY &&
+           int64_t{game.mouseY} <= int64_t{row.targetY} + row.height - 2;
+}
+
+// The enabled rows of the page, top to bottom (the title page grows upward).
+std::vector<const tmenu*> choosableRows(const Game& game) {
+    std::vector<const tmenu*> rows;
+    for (const tmenu& row : game.menuTable)
+        if (onPage(game, row) && row.enabled == 1) rows.push_back(&row);
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const tmenu* a, const tmenu* b) { return a->targetY < b->targetY; });
+    return rows;
+}
+
+// The top of the row under the pointer, enabled or not.
+std::optional<int32_t> pointerRowTop(const Game& game) {
+    for (const tmenu& row : game.menuTable)
+        if (onPage(game, row) && pointerOnTarget(game, row)) return row.targetY;
+    return std::nullopt;
+}
+
+const tmenu* adjacentRow(const std::vector<const tmenu*>& rows, std::optional<int32_t> from,
+                         int direction) {
+    if (direction > 0) {
+        for (const tmenu* row : rows)
+            if (from && row->targetY > *from) return row;
+        return rows.front();
+    }
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it)
+        if (from && (*it)->targetY < *from) return *it;
+    return rows.back();
+}
+
+}  // namespace
+
+bool pointToAdjacentRow(Game& game, int direction) {
+    if (!game.queue.empty()) return false;
+    const std::vector<const tmenu*> rows = choosableRows(game);
+    if (rows.empty()) return false;
+    const tmenu* row = adjacentRow(rows, pointerRowTop(game), direction);
+    // The middle of the part of the row that belongs to it.
+    game.mouseX = static_cast<int32_t>(int64_t{row->targetX} + row->width / 2);
+    game.mouseY = static_cast<int32_t>(int64_t{row->targetY} + (row->height - 1) / 2);
+    return true;
+}
+
+}  // namespace minamori

@@ -1,0 +1,58 @@
+#include "platform/sdl_keys.h"
+
+#include "core/game.h"
+#include "core/shell.h"
+
+namespace minamori {
+
+namespace {
+
+Key keyFromSdl(SDL_Keycode code) {
+    switch (code) {
+        case SDLK_ESCAPE:
+            return Key::kEscape;
+        case SDLK_UP:
+            return Key::kUp;
+        case SDLK_DOWN:
+            return Key::kDown;
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER:
+            return Key::kEnter;
+        case SDLK_SPACE:
+            return Key::kSpace;
+        case SDLK_BACKSPACE:
+            return Key::kBackspace;
+        case SDLK_PAGEUP:
+            return Key::kPageUp;
+        case SDLK_PAGEDOWN:
+            return Key::kPageDown;
+        case SDLK_g:
+            return Key::kG;
+        default:
+            return Key::kOther;
+    }
+}
+
+bool keyRepeats(Key key) {
+    return key == Key::kUp || key == Key::kDown || key == Key::kPageUp || key == Key::kPageDown;
+}
+
+}  // namespace
+
+void keyPressed(Game& game, SDL_Window* window, const SDL_KeyboardEvent& e) {
+    const Key key = keyFromSdl(e.keysym.sym);
+    if (e.repeat && !keyRepeats(key)) return;
+    if (formKeyDown(game, key)) followPointer(window, game.mouseX, game.mouseY);
+}
+
+int32_t wheelSteps(const SDL_MouseWheelEvent& wheel) {
+    return wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -wheel.y : wheel.y;
+}
+
+void followPointer(SDL_Window* window, int32_t x, int32_t y) {
+    // (x, y) is a position on the 640 x 480 picture; a window that shows the
+    // picture scaled must map it to window coordinates here.
+    SDL_WarpMouseInWindow(window, x, y);
+}
+
+}  // namespace minamori

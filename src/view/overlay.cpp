@@ -1,0 +1,137 @@
+#include "view/overlay.h"
+
+#include <algorithm>
+
+#include "core/game.h"
+#include "view/history.h"
+
+namespace minamori {
+
+namespace {
+
+constexpr int kWheelLines = 3;
+constexpr int kPageLines = kHistoryRows - 1;
+constexpr int32_t kHidden = -1;  // a pointer position off the picture
+
+void scrollHistory(Game& game, int64_t lines) {
+    int& scroll = game.overlay.historyScroll;
+    scroll =
+        static_cast<int>(std::clamp<int64_t>(scroll + lines, 0, maxHistoryScroll(game.history)));
+}
+
+// A key while nothing is open: only the keys that open an overlay are taken.
+bool opensOverlay(Game& game, Key key) {
+    if (key == Key::kPageUp) {
+        openOverlay(game, Overlay::kHistory);
+        return true;
+    }
+    // Key::kG will open Overlay::kChart, the chart of the world over the
+    // years, once drawOverlay can draw it; until then G is an ordinary key.
+    return false;
+}
+
+void historyKey(Game& game, Key key) {
+    switch (key) {
+        case Key::kUp:
+            scrollHistory(game, 1);
+            break;
+        case Key::kDown:
+            scrollHistory(game, -1);
+            break;
+        case Key::kPageUp:
+            scrollHistory(game, kPageLines);
+            break;
+        case Key::kPageDown:
+            scrollHistory(game, -kPageLines);
+            break;
+        case Key::kEscape:
+        case Key::kEnter:
+        case Key::kSpace:
+        case Key::kBackspace:
+            closeOverlay(game);
+            break;
+        default:
+            break;
+    }
+}
+
+void chartKey(Game& game, Key key) {
+    if (key == Key::kG || key == Key::kEscape || key == Key::kEnter || key == Key::kSpace ||
+        key == Key::kBackspace)
+        closeOverlay(game);
+}
+
+}  // namespace
+
+void openOverlay(Game& game, Overlay overlay) {
+    OverlayState& o = game.overlay;
+    if (o.open == Overlay::kNone) {
+        o.heldX = game.mouseX;
+        o.heldY = game.mouseY;
+        game.mouseX = game.mouseY = kHidden;
+    }
+    o.open = overlay;
+    o.historyScroll = 0;
+}
+
+void closeOverlay(Game& game) {
+    OverlayState& o = game.overlay;
+    if (o.open == Overlay::kNone) return;
+    o.open = Overlay::kNone;
+    game.mouseX = o.heldX;
+    game.mouseY = o.heldY;
+}
+
+bool overlayTakesKey(Game& game, Key key) {
+    switch (game.overlay.open) {
+        case Overlay::kNone:
+            return opensOverlay(game, key);
+        case Overlay::kHistory:
+            historyKey(game, key);
+            return true;
+        case Overlay::kChart:
+            chartKey(game, key);
+            return true;
+    }
+    return true;
+}
+
+bool overlayTakesClick(Game& game) {
+    if (game.overlay.open == Overlay::kNone) return false;
+    closeOverlay(game);
+    return true;
+}
+
+bool overlayTakesPointer(Game& game, int32_t x, int32_t y) {
+    if (game.overlay.open == Overlay::kNone) return false;
+    game.overlay.heldX = x;
+    game.overlay.heldY = y;
+    return true;
+}
+
+void overlayTakesWheel(Game& game, int32_t steps) {
+    switch (game.overlay.open) {
+        case Overlay::kNone:
+            if (steps > 0) openOverlay(game, Overlay::kHistory);
+            break;
+        case Overlay::kHistory:
+            scrollHistory(game, int64_t{steps} * kWheelLines);
+            break;
+        case Overlay::kChart:
+            break;
+    }
+}
+
+void drawOverlay(Game& game) {
+    switch (game.overlay.open) {
+        case Overlay::kNone:
+            break;
+        case Overlay::kHistory:
+            drawHistory(game, game.overlay.historyScroll);
+            break;
+        case Overlay::kChart:
+            break;  // drawChart(game.screen.cg, rows) goes here
+    }
+}
+
+}  // namespace minamori
