@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "core/game.h"
+#include "core/history_file.h"
+#include "view/chart.h"
 #include "view/history.h"
 
 namespace minamori {
@@ -25,8 +27,12 @@ bool opensOverlay(Game& game, Key key) {
         openOverlay(game, Overlay::kHistory);
         return true;
     }
-    // Key::kG will open Overlay::kChart, the chart of the world over the
-    // years, once drawOverlay can draw it; until then G is an ordinary key.
+    if (key == Key::kG) {
+        // The rows are read once, as the chart opens; no year passes under it.
+        game.overlay.chartRows = readHistory(historyPath(game));
+        openOverlay(game, Overlay::kChart);
+        return true;
+    }
     return false;
 }
 
@@ -130,7 +136,8 @@ void drawOverlay(Game& game) {
             drawHistory(game, game.overlay.historyScroll);
             break;
         case Overlay::kChart:
-            break;  // drawChart(game.screen.cg, rows) goes here
+            drawChart(game, game.screen.cg, game.overlay.chartRows);
+            break;
     }
 }
 

@@ -1,9 +1,11 @@
-// Panels drawn over the whole game (the message history, later the chart of
-// the world), and the one gate that keeps input from the game under them.
+// Panels drawn over the whole game (the message history, the chart of the
+// world over the years), and the one gate that keeps input from the game under them.
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
+#include "core/history_file.h"
 #include "core/shell.h"
 
 namespace minamori {
@@ -17,6 +19,7 @@ struct OverlayState {
     Overlay open = Overlay::kNone;
     int historyScroll = 0;         // lines scrolled back from the newest
     int32_t heldX = 0, heldY = 0;  // the pointer, kept from the game while open
+    std::vector<YearFigures> chartRows;  // the history the chart shows
 };
 
 // Opening hides the pointer from the game (no row is hovered under the

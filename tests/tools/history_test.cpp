@@ -61,6 +61,25 @@ TEST_F(History, EachMorningAddsTheYearsFiguresAsTheYearOpens) {
     EXPECT_EQ(mtest::readBytes(file()).rfind(minamori::historyHeader(), 0), 0u);
 }
 
+// G shows the years so far over the game, and nothing reaches the game under it.
+TEST_F(History, GShowsTheChartOverTheGameUntilClosed) {
+    startGame();
+    for (int i = 0; i < 3; ++i) morning();
+    ok("tick 1");
+    const std::vector<minamori::Pixel> before = game().screen.cg.pixels();
+    ok("key g");
+    ok("tick 1");
+    EXPECT_EQ(game().overlay.open, minamori::Overlay::kChart);
+    EXPECT_EQ(game().overlay.chartRows.size(), 4u);
+    EXPECT_NE(game().screen.cg.pixels(), before);
+    ok("click 520 24");  // would choose 活動: closes the chart instead
+    EXPECT_EQ(game().overlay.open, minamori::Overlay::kNone);
+    EXPECT_EQ(game().menu.currentPage, 1);
+    ok("key g");
+    ok("key g");
+    EXPECT_EQ(game().overlay.open, minamori::Overlay::kNone);
+}
+
 TEST_F(History, ANewGameStartsANewFile) {
     startGame();
     morning();
