@@ -1,9 +1,8 @@
 // minamori-soak: plays seeded games of random input through the headless driver
 // (left, middle and right clicks anywhere on the picture, held buttons, pointer
-// moves, frames, Esc, confirmation answers, menu rows, the full reset, quitting
-// and starting again from the save) and checks the game's rules after every
-// frame. Built with AddressSanitizer and UndefinedBehaviorSanitizer: any report
-// ends the run.
+// moves, frames, the playing keys and the wheel, Esc, confirmation answers, menu rows, the full
+// reset, quitting and starting again from the save) and checks the game's rules after every frame.
+// Built with AddressSanitizer and UndefinedBehaviorSanitizer: any report ends the run.
 //
 // usage: minamori-soak [--seed N] [--games N] [--seconds S] [--steps N]
 //                      [--content DIR] [--quiet]
@@ -241,8 +240,12 @@ private:
             click(true);
         } else if (roll < 850) {
             heldClick();
-        } else if (roll < 920) {
+        } else if (roll < 890) {
             run("move " + point());
+        } else if (roll < 915) {
+            pressKey();
+        } else if (roll < 920) {
+            run("wheel " + std::to_string(pick(7) - 3));
         } else if (roll < 940) {
             run("key esc");
         } else if (roll < 980) {
@@ -254,6 +257,13 @@ private:
         } else {
             frames(1);
         }
+    }
+
+    // The keys a player without a mouse plays with, and the overlays' keys.
+    void pressKey() {
+        static const char* const kKeys[] = {"up",        "down",   "enter",    "space",
+                                            "backspace", "pageup", "pagedown", "g"};
+        run(std::string("key ") + kKeys[pick(static_cast<int>(std::size(kKeys)))]);
     }
 
     std::string point() { return std::to_string(pick(640)) + " " + std::to_string(pick(480)); }
