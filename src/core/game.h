@@ -87,8 +87,12 @@ public:
     const std::filesystem::path& dataDir() const { return paths_.content; }
     const std::filesystem::path& savePath() const { return paths_.saveFile; }
     const std::filesystem::path& recordsDir() const { return paths_.recordsDir; }
-    std::filesystem::path datPath(const std::string& name) const { return paths_.content / "dat" / name; }
-    std::filesystem::path cgPath(const std::string& name) const { return paths_.content / "cg" / name; }
+    std::filesystem::path datPath(const std::string& name) const {
+        return paths_.content / "dat" / name;
+    }
+    std::filesystem::path cgPath(const std::string& name) const {
+        return paths_.content / "cg" / name;
+    }
 
     // Services.
     AudioDevice& audio() { return *services_.audio; }

@@ -8,7 +8,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool isSet(const char* value) { return value && *value; }
+bool isSet(const char* value) {
+    return value && *value;
+}
 
 // The XDG rule: a relative XDG_DATA_HOME is ignored.
 fs::path userDataFolder(const char* xdgDataHome, const char* home) {

@@ -12,7 +12,9 @@ struct GamePaths {
         : content(dir), saveFile(dir / "dat" / "my.dat"), recordsDir(dir) {}
     GamePaths(std::filesystem::path contentDir, std::filesystem::path save,
               std::filesystem::path records)
-        : content(std::move(contentDir)), saveFile(std::move(save)), recordsDir(std::move(records)) {}
+        : content(std::move(contentDir)),
+          saveFile(std::move(save)),
+          recordsDir(std::move(records)) {}
 
     std::filesystem::path content;     // holds cg/ (pictures) and dat/ (sounds, music)
     std::filesystem::path saveFile;    // the save file, my.dat

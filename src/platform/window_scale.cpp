@@ -45,9 +45,14 @@ void drawRow(const uint32_t* source, uint32_t* row, int width, const Viewport& v
     const int left = std::min(view.x, width);
     const int right = std::min(view.x + kScreenWidth * k, width);
     std::fill(row, row + left, 0u);
+    const int whole = (right - left) / k;  // picture pixels whose block fits entirely
     uint32_t* out = row + left;
-    for (int x = 0; x < kScreenWidth && out < row + right; ++x, out += k)
-        std::fill_n(out, std::min<ptrdiff_t>(k, row + right - out), source[x]);
+    if (k == 2) {  // the common case, kept simple enough for the compiler to vectorise
+        for (int x = 0; x < whole; ++x) out[2 * x] = out[2 * x + 1] = source[x];
+    } else {
+        for (int x = 0; x < whole; ++x) std::fill_n(out + x * k, k, source[x]);
+    }
+    std::fill(out + whole * k, row + right, whole < kScreenWidth ? source[whole] : 0u);
     std::fill(row + right, row + width, 0u);
 }
 

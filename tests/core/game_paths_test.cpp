@@ -1,12 +1,12 @@
 // Where the desktop game finds its content and keeps its saves: beside the
 // program in a build folder, apart in an installed game.
-#include <gtest/gtest.h>
+#include "core/game_paths.h"
 
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/game.h"
-#include "core/game_paths.h"
 #include "core/save_file.h"
 #include "core/temp_folder.h"
 

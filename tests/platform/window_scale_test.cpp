@@ -1,11 +1,12 @@
 // The enlarged picture: the factor chosen for a display, the mapping of window
 // points, and the nearest-neighbour drawing with its black border.
+#include "platform/window_scale.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <vector>
 
-#include "platform/window_scale.h"
 #include "view/canvas.h"
 
 using namespace minamori;
@@ -14,7 +15,7 @@ TEST(WindowScale, LargestFactorWithinTheUsableAreaAndItsEightyPercent) {
     EXPECT_EQ(windowedScale(1920, 1080), 2);
     EXPECT_EQ(windowedScale(3840, 2160), 4);
     EXPECT_EQ(windowedScale(1366, 768), 1);
-    EXPECT_EQ(windowedScale(1280, 960), 1);  // would fill the whole area
+    EXPECT_EQ(windowedScale(1280, 960), 1);   // would fill the whole area
     EXPECT_EQ(windowedScale(1440, 1080), 2);  // 1280 x 960 is 79 % of it
     EXPECT_EQ(windowedScale(2560, 1400), 2);  // 3x: 1440 rows do not fit
     EXPECT_EQ(windowedScale(2560, 1440), 3);
@@ -38,7 +39,7 @@ TEST(WindowScale, FullscreenFitsTheLargestFactorCentred) {
 
 TEST(WindowScale, WindowPointsMapToPicturePointsAndBack) {
     const Viewport view{320, 60, 2};
-    EXPECT_FALSE(toPicture(view, 319, 500));  // left border
+    EXPECT_FALSE(toPicture(view, 319, 500));   // left border
     EXPECT_FALSE(toPicture(view, 1600, 500));  // right border
     EXPECT_FALSE(toPicture(view, 800, 59));
     EXPECT_FALSE(toPicture(view, 800, 1020));
@@ -64,7 +65,8 @@ std::vector<uint32_t> numberedPicture() {
     std::vector<uint32_t> picture(static_cast<size_t>(kScreenWidth) * kScreenHeight);
     for (int y = 0; y < kScreenHeight; ++y)
         for (int x = 0; x < kScreenWidth; ++x)
-            picture[static_cast<size_t>(y) * kScreenWidth + x] = static_cast<uint32_t>(y << 12 | x) + 1;
+            picture[static_cast<size_t>(y) * kScreenWidth + x] =
+                static_cast<uint32_t>(y << 12 | x) + 1;
     return picture;
 }
 

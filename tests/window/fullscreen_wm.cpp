@@ -52,7 +52,8 @@ int main() {
         XNextEvent(display, &event);
         const XClientMessageEvent& m = event.xclient;
         if (event.type != ClientMessage || m.message_type != state) continue;
-        if (static_cast<Atom>(m.data.l[1]) != fullscreen && static_cast<Atom>(m.data.l[2]) != fullscreen)
+        if (static_cast<Atom>(m.data.l[1]) != fullscreen &&
+            static_cast<Atom>(m.data.l[2]) != fullscreen)
             continue;
         const bool isFull = before.count(m.window) > 0;
         const bool wantFull = m.data.l[0] == 1 || (m.data.l[0] == 2 && !isFull);

@@ -61,8 +61,8 @@ struct Shot {
 uint32_t channelDifference(uint32_t a, uint32_t b) {
     uint32_t total = 0;
     for (int shift : {0, 8, 16})
-        total += static_cast<uint32_t>(
-            std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)));
+        total += static_cast<uint32_t>(std::abs(static_cast<int>((a >> shift) & 0xFF) -
+                                                static_cast<int>((b >> shift) & 0xFF)));
     return total;
 }
 
@@ -90,7 +90,8 @@ int main(int argc, char** argv) {
         argc -= 4, argv += 4;
     }
     if (argc != 3 && argc != 7) {
-        std::cerr << "usage: xwd-compare [--at SCALE X Y] SHOT.xwd PICTURE [LEFT TOP RIGHT BOTTOM]\n";
+        std::cerr
+            << "usage: xwd-compare [--at SCALE X Y] SHOT.xwd PICTURE [LEFT TOP RIGHT BOTTOM]\n";
         return 2;
     }
     Shot shot;
@@ -102,8 +103,8 @@ int main(int argc, char** argv) {
     }
     const uint32_t width = static_cast<uint32_t>(picture->width());
     const uint32_t height = static_cast<uint32_t>(picture->height());
-    std::cout << "shot " << shot.width << "x" << shot.height << ", picture " << width << "x" << height
-              << "\n";
+    std::cout << "shot " << shot.width << "x" << shot.height << ", picture " << width << "x"
+              << height << "\n";
     const uint32_t x1 = offsetX + width * scale, y1 = offsetY + height * scale;
     const bool fits = placed ? x1 <= shot.width && y1 <= shot.height
                              : shot.width == width && shot.height == height;
@@ -120,8 +121,9 @@ int main(int argc, char** argv) {
     uint64_t total = 0;
     for (uint32_t y = top * scale; y < bottom * scale; ++y)
         for (uint32_t x = left * scale; x < right * scale; ++x)
-            total += channelDifference(shot.at(offsetX + x, offsetY + y),
-                                       picture->at(static_cast<int>(x / scale), static_cast<int>(y / scale)));
+            total += channelDifference(
+                shot.at(offsetX + x, offsetY + y),
+                picture->at(static_cast<int>(x / scale), static_cast<int>(y / scale)));
     const double pixels = static_cast<double>(right - left) * (bottom - top) * scale * scale;
     std::printf("mean difference %.2f\n", static_cast<double>(total) / (3.0 * pixels));
     if (placed) printBorder(shot, offsetX, offsetY, x1, y1);

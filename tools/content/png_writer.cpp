@@ -35,8 +35,8 @@ std::vector<png_byte> rgbaRows(const Image& image, float radius) {
         for (int x = 0; x < image.width(); ++x) {
             const std::size_t i = (static_cast<std::size_t>(y) * image.width() + x) * 3;
             out.insert(out.end(), {rgb[i], rgb[i + 1], rgb[i + 2]});
-            out.push_back(static_cast<png_byte>(
-                std::lround(255 * coverage(x, y, image.width(), radius))));
+            out.push_back(
+                static_cast<png_byte>(std::lround(255 * coverage(x, y, image.width(), radius))));
         }
     return out;
 }
