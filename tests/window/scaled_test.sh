@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The game's window on a 1920 x 1080 screen, under Xvfb with xdotool: the
 # window opens at 1280 x 960 with the picture doubled, clicks at doubled
-# positions reach the rows beneath them, and F11 toggles fullscreen: the
-# screen-filling window shows the doubled picture centred on black, and a
-# second F11 brings back the 1280 x 960 window.
+# positions reach the rows beneath them, and F11 (or Alt+Enter) toggles
+# fullscreen: the screen-filling window shows the doubled picture centred on
+# black, where clicks land on the picture's rows too, and a second F11 brings
+# back the 1280 x 960 window.
 # usage: scaled_test.sh BUILD_DIR TOOLS_DIR
 set -euo pipefail
 shopt -s nullglob
@@ -98,6 +99,11 @@ expect_picture 2 320 60 "$build/cg/2.jpg" 400 360 640 480
 xdotool key F11
 expect_size 1280 960
 expect_picture 2 0 0 "$build/cg/2.jpg" 400 360 640 480
+# Alt+Enter does the same.
+xdotool key alt+Return
+expect_size 1920 1080
+xdotool key alt+Return
+expect_size 1280 960
 
 "$tools/close-window" "$wid"
 for _ in $(seq 1 50); do
