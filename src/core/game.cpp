@@ -5,10 +5,10 @@ namespace minamori {
 Game::Game(std::filesystem::path dataDir, uint64_t seed)
     : Game(Services{}, std::move(dataDir), seed) {}
 
-Game::Game(Services services, std::filesystem::path dataDir, uint64_t seed)
+Game::Game(Services services, GamePaths paths, uint64_t seed)
     : text(services.fonts ? *services.fonts : boxFonts_),
       rng(seed),
-      dataDir_(std::move(dataDir)),
+      paths_(std::move(paths)),
       services_(services) {
     if (!services_.audio) services_.audio = &recorder_;
     if (!services_.dialogs) services_.dialogs = &recorder_;

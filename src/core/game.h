@@ -8,6 +8,7 @@
 
 #include "audio/sound.h"
 #include "battle/battle_types.h"
+#include "core/game_paths.h"
 #include "core/platform.h"
 #include "core/random.h"
 #include "core/records.h"
@@ -35,11 +36,11 @@ struct Services {
 
 class Game {
 public:
-    // A game whose data folder (holding cg/ and dat/) is dataDir. Without services
-    // it records what it asks of the machine in recorder() and measures text
-    // with fixed metrics.
+    // A game whose content and saves lie at paths; a plain folder (holding cg/
+    // and dat/ with the save) converts to them. Without services it records what
+    // it asks of the machine in recorder() and measures text with fixed metrics.
     explicit Game(std::filesystem::path dataDir = {}, uint64_t seed = 1);
-    Game(Services services, std::filesystem::path dataDir, uint64_t seed);
+    Game(Services services, GamePaths paths, uint64_t seed);
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
@@ -87,10 +88,15 @@ public:
     std::vector<std::string> callLog;
 
     // Files.
-    const std::filesystem::path& dataDir() const { return dataDir_; }
-    std::filesystem::path savePath() const { return dataDir_ / "dat" / "my.dat"; }
-    std::filesystem::path datPath(const std::string& name) const { return dataDir_ / "dat" / name; }
-    std::filesystem::path cgPath(const std::string& name) const { return dataDir_ / "cg" / name; }
+    const std::filesystem::path& dataDir() const { return paths_.content; }
+    const std::filesystem::path& savePath() const { return paths_.saveFile; }
+    const std::filesystem::path& recordsDir() const { return paths_.recordsDir; }
+    std::filesystem::path datPath(const std::string& name) const {
+        return paths_.content / "dat" / name;
+    }
+    std::filesystem::path cgPath(const std::string& name) const {
+        return paths_.content / "cg" / name;
+    }
 
     // Services.
     AudioDevice& audio() { return *services_.audio; }
@@ -99,7 +105,7 @@ public:
     RecordingPlatform& recorder() { return recorder_; }
 
 private:
-    std::filesystem::path dataDir_;
+    GamePaths paths_;
     RecordingPlatform recorder_;
     BoxFontEngine boxFonts_;
     Services services_;

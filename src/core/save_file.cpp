@@ -207,7 +207,7 @@ bool writeClearRecord(Game& game) {
     std::string bytes;
     for (const std::string& line : clearRecordLines(game)) bytes += utf8ToCp932(line) + "\r\n";
     const std::string error = writeFileAtomically(
-        game.dataDir() / clearRecordName(game.my.totalClearCount), bytes);
+        game.recordsDir() / clearRecordName(game.my.totalClearCount), bytes);
     if (error.empty()) return true;
     game.dialogs().showMessage("クリアの記録を書き込めませんでした。\n" + error);
     return false;

@@ -7,13 +7,14 @@
 #include <cstring>
 #include <iostream>
 #include <memory>
-#include <vector>
+#include <optional>
 
 #include "core/game.h"
 #include "core/shell.h"
 #include "platform/sdl_audio.h"
 #include "platform/sdl_dialogs.h"
 #include "platform/sdl_keys.h"
+#include "platform/sdl_video.h"
 #include "platform/ttf_fonts.h"
 
 namespace minamori {
@@ -21,7 +22,7 @@ namespace minamori {
 namespace {
 
 constexpr const char* kCaption =
-    "ミナモリ!!  (↑↓: 選ぶ  Enter: 決定  Backspace: 戻る  PageUp: 履歴)";
+    "ミナモリ!!  (↑↓: 選ぶ  Enter: 決定  Backspace: 戻る  PageUp: 履歴  G: 推移  F11: 全画面)";
 
 struct SdlWindowHost : WindowHost {
     void closeWindow() override { closed = true; }
@@ -48,21 +49,54 @@ uint64_t clockSeed() {
     return static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
-void handleEvent(Game& game, SDL_Window* window, const SDL_Event& e) {
+// F11 and Alt+Enter switch fullscreen; they are no keys of the game.
+bool isFullscreenKey(const SDL_KeyboardEvent& key) {
+    const SDL_Keycode sym = key.keysym.sym;
+    return sym == SDLK_F11 ||
+           ((sym == SDLK_RETURN || sym == SDLK_KP_ENTER) && (key.keysym.mod & KMOD_ALT));
+}
+
+void handleWindowEvent(Game& game, SdlVideo& video, const SDL_WindowEvent& e) {
+    switch (e.event) {
+        case SDL_WINDOWEVENT_CLOSE:
+            formClose(game);
+            break;
+        // An uncovered or resized window needs its picture even if nothing changed.
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            video.invalidate();
+            break;
+        default:
+            break;
+    }
+}
+
+// The pointer over the black border around the picture leaves the game's
+// pointer where it last was on the picture, as leaving the window does.
+void handleMouse(Game& game, const SdlVideo& video, const SDL_Event& e) {
+    if (e.type == SDL_MOUSEMOTION) {
+        if (const std::optional<Point> p = video.pictureAt(e.motion.x, e.motion.y))
+            cgMouseMove(game, p->x, p->y);
+        return;
+    }
+    const Uint8 button = e.button.button;
+    if (button != SDL_BUTTON_LEFT && button != SDL_BUTTON_MIDDLE && button != SDL_BUTTON_RIGHT)
+        return;
+    if (const std::optional<Point> p = video.pictureAt(e.button.x, e.button.y))
+        cgMouseDown(game, p->x, p->y, button == SDL_BUTTON_RIGHT);
+}
+
+void handleEvent(Game& game, SdlVideo& video, const SDL_Event& e) {
     switch (e.type) {
         case SDL_QUIT:
             formClose(game);
             break;
         case SDL_WINDOWEVENT:
-            if (e.window.event == SDL_WINDOWEVENT_CLOSE) formClose(game);
+            handleWindowEvent(game, video, e.window);
             break;
         case SDL_MOUSEMOTION:
-            cgMouseMove(game, e.motion.x, e.motion.y);
-            break;
         case SDL_MOUSEBUTTONDOWN:
-            if (e.button.button == SDL_BUTTON_LEFT || e.button.button == SDL_BUTTON_MIDDLE ||
-                e.button.button == SDL_BUTTON_RIGHT)
-                cgMouseDown(game, e.button.x, e.button.y, e.button.button == SDL_BUTTON_RIGHT);
+            handleMouse(game, video, e);
             break;
         case SDL_MOUSEBUTTONUP:
             cgMouseUp(game);
@@ -71,37 +105,15 @@ void handleEvent(Game& game, SDL_Window* window, const SDL_Event& e) {
             cgMouseWheel(game, wheelSteps(e.wheel));
             break;
         case SDL_KEYDOWN:
-            keyPressed(game, window, e.key);
+            if (isFullscreenKey(e.key)) {
+                if (!e.key.repeat) video.toggleFullscreen();
+                break;
+            }
+            keyPressed(game, video, e.key);
             break;
         default:
             break;
     }
-}
-
-// The picture is drawn in memory; the window's own surface shows it, which
-// needs no graphics driver and costs one copy a frame.
-struct SdlVideo {
-    SDL_Window* window = nullptr;
-    std::vector<Pixel> shown;  // the picture on screen, to skip frames that change nothing
-    ~SdlVideo() {
-        if (window) SDL_DestroyWindow(window);
-        SDL_Quit();
-    }
-};
-
-void present(SdlVideo& video, const Canvas& cg) {
-    if (video.shown == cg.pixels()) return;
-    SDL_Surface* target = SDL_GetWindowSurface(video.window);
-    SDL_Surface* picture = SDL_CreateRGBSurfaceWithFormatFrom(
-        const_cast<Pixel*>(cg.pixels().data()), cg.width(), cg.height(), 32,
-        cg.width() * static_cast<int>(sizeof(Pixel)), SDL_PIXELFORMAT_RGB888);
-    if (!target || !picture) {
-        if (picture) SDL_FreeSurface(picture);
-        return;
-    }
-    SDL_BlitSurface(picture, nullptr, target, nullptr);
-    SDL_FreeSurface(picture);
-    if (SDL_UpdateWindowSurface(video.window) == 0) video.shown = cg.pixels();
 }
 
 // With MINAMORI_REPORT_STARTUP set, the wall-clock time of the first frame on
@@ -122,7 +134,7 @@ void runLoop(Game& game, SdlVideo& video, const SdlWindowHost& host) {
         const uint64_t now = SDL_GetTicks64();
         if (now >= nextTick) {
             timerTick(game, static_cast<int64_t>(now));
-            present(video, game.screen.cg);
+            video.present(game.screen.cg);
             reportFirstFrame();
             nextTick += static_cast<uint64_t>(std::max(game.frameInterval, 1));
             if (nextTick <= now) nextTick = now + static_cast<uint64_t>(game.frameInterval);
@@ -131,10 +143,7 @@ void runLoop(Game& game, SdlVideo& video, const SdlWindowHost& host) {
         SDL_Event e;
         if (SDL_WaitEventTimeout(&e, static_cast<int>(nextTick - now))) {
             do {
-                // A window uncovered again needs its picture even if nothing changed.
-                if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_EXPOSED)
-                    video.shown.clear();
-                handleEvent(game, video.window, e);
+                handleEvent(game, video, e);
             } while (!host.closed && SDL_PollEvent(&e));
         }
     }
@@ -142,7 +151,7 @@ void runLoop(Game& game, SdlVideo& video, const SdlWindowHost& host) {
 
 }  // namespace
 
-int runDesktopGame(const std::filesystem::path& dataDir) {
+int runDesktopGame(const GamePaths& paths) {
     if (!hasDisplay()) return fail("no display: DISPLAY is not set; the game needs a desktop");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     // The window's surface is plain memory shown by the window system; going
@@ -154,21 +163,17 @@ int runDesktopGame(const std::filesystem::path& dataDir) {
     if (isInvisibleDriver(SDL_GetCurrentVideoDriver()))
         return fail("no display: SDL found no desktop to show the window on");
 
-    video.window = SDL_CreateWindow(kCaption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                    kScreenWidth, kScreenHeight, SDL_WINDOW_SHOWN);
-    if (!video.window) return fail(std::string("cannot create the window: ") + SDL_GetError());
-    if (!SDL_GetWindowSurface(video.window))
-        return fail(std::string("cannot draw in the window: ") + SDL_GetError());
+    if (const std::string error = video.open(kCaption); !error.empty()) return fail(error);
 
     SdlDialogs dialogs;
-    dialogs.setParent(video.window);
+    dialogs.setParent(video.window());
     SdlWindowHost host;
     SdlAudio audio;
     std::string fontError;
     std::unique_ptr<TtfFontEngine> fonts = TtfFontEngine::create(fontError);
     if (!fonts) dialogs.showMessage("フォントを読み込めませんでした。\n" + fontError);
 
-    Game game(Services{&audio, &dialogs, &host, fonts.get()}, dataDir, clockSeed());
+    Game game(Services{&audio, &dialogs, &host, fonts.get()}, paths, clockSeed());
     formCreate(game);
     runLoop(game, video, host);
     return 0;

@@ -2,6 +2,7 @@
 
 #include "core/game.h"
 #include "core/shell.h"
+#include "platform/sdl_video.h"
 
 namespace minamori {
 
@@ -39,20 +40,14 @@ bool keyRepeats(Key key) {
 
 }  // namespace
 
-void keyPressed(Game& game, SDL_Window* window, const SDL_KeyboardEvent& e) {
+void keyPressed(Game& game, SdlVideo& video, const SDL_KeyboardEvent& e) {
     const Key key = keyFromSdl(e.keysym.sym);
     if (e.repeat && !keyRepeats(key)) return;
-    if (formKeyDown(game, key)) followPointer(window, game.mouseX, game.mouseY);
+    if (formKeyDown(game, key)) video.warpPointer(game.mouseX, game.mouseY);
 }
 
 int32_t wheelSteps(const SDL_MouseWheelEvent& wheel) {
     return wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -wheel.y : wheel.y;
-}
-
-void followPointer(SDL_Window* window, int32_t x, int32_t y) {
-    // (x, y) is a position on the 640 x 480 picture; a window that shows the
-    // picture scaled must map it to window coordinates here.
-    SDL_WarpMouseInWindow(window, x, y);
 }
 
 }  // namespace minamori

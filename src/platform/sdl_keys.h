@@ -9,13 +9,13 @@ namespace minamori {
 
 class Game;
 
+class SdlVideo;
+
 // Hands a key press to the game; when the key moved the game's pointer, the
 // system's pointer follows. Held keys repeat only for moving and scrolling:
 // a click from the keyboard takes a fresh press.
-void keyPressed(Game& game, SDL_Window* window, const SDL_KeyboardEvent& e);
+void keyPressed(Game& game, SdlVideo& video, const SDL_KeyboardEvent& e);
 // Wheel steps away from the player, whatever the system's scrolling direction.
 int32_t wheelSteps(const SDL_MouseWheelEvent& wheel);
-// Puts the system's pointer at a position on the picture.
-void followPointer(SDL_Window* window, int32_t x, int32_t y);
 
 }  // namespace minamori

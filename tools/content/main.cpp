@@ -1,5 +1,6 @@
-// minamori-content OUTDIR [NAME...]: makes every picture into OUTDIR/cg and every
-// sound and piece of music into OUTDIR/dat. Names, when given, limit the run to
+// minamori-content OUTDIR [NAME...]: makes every picture into OUTDIR/cg, every
+// sound and piece of music into OUTDIR/dat, and the program's icon into
+// OUTDIR/icons/hicolor/<size>/apps/minamori.png. Names, when given, limit the run to
 // those files (handy while tuning one picture).
 #include <cstdio>
 #include <exception>
@@ -7,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include "icon.hpp"
 #include "music.hpp"
 #include "pictures.hpp"
 #include "sounds.hpp"
@@ -33,6 +35,7 @@ int main(int argc, char** argv) {
         content::writePictures(out / "cg", wanted);
         content::writeSounds(out / "dat", wanted);
         content::writeMusic(out / "dat", wanted);
+        content::writeIcons(out / "icons", wanted);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "minamori-content: %s\n", e.what());
         content::closeFonts();

@@ -1,0 +1,33 @@
+// Where a game finds its content and keeps its saves.
+#pragma once
+
+#include <filesystem>
+#include <utility>
+
+namespace minamori {
+
+struct GamePaths {
+    // Everything in one folder: cg/ and dat/ with my.dat under dir, the records in dir.
+    GamePaths(const std::filesystem::path& dir = {})  // implicit: a folder stands for its paths
+        : content(dir), saveFile(dir / "dat" / "my.dat"), recordsDir(dir) {}
+    GamePaths(std::filesystem::path contentDir, std::filesystem::path save,
+              std::filesystem::path records)
+        : content(std::move(contentDir)),
+          saveFile(std::move(save)),
+          recordsDir(std::move(records)) {}
+
+    std::filesystem::path content;     // holds cg/ (pictures) and dat/ (sounds, music)
+    std::filesystem::path saveFile;    // the save file, my.dat
+    std::filesystem::path recordsDir;  // where the clear records are written
+};
+
+// The places of the desktop game whose program lies in exeDir. Content lies
+// beside the program (a build folder) or in exeDir/../share/minamori (an
+// installed game). Saves stay beside a build folder's content while its dat/
+// is writable; an installed game saves into the per-user data folder
+// ($XDG_DATA_HOME/minamori, else $HOME/.local/share/minamori). Null
+// environment values count as unset.
+GamePaths locateGamePaths(const std::filesystem::path& exeDir, const char* xdgDataHome,
+                          const char* home);
+
+}  // namespace minamori
