@@ -52,7 +52,7 @@ TEST(MenuRows, EveryRowFitsItsPageAndPointsAtRealRowsAndItems) {
     std::map<int32_t, const rowdata::FixedRow*> byRow;
     for (const auto& table : menuRowTables())
         for (const rowdata::FixedRow& r : table) {
-            EXPECT_TRUE(byRow.empty() || r.row > byRow.rbegin()->first) << "out of order: " << r.row;
+            EXPECT_TRUE(byRow.empty() || r.row > byRow.rbegin()->first) << "out of order " << r.row;
             byRow[r.row] = &r;
         }
     std::map<int32_t, std::set<int32_t>> slotsOfPage;

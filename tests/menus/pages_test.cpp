@@ -1,5 +1,6 @@
-// The policy, diplomacy, military and miracle pages: the rows that wait for titles, the year's island incidents and the security
-// treaty, the growth and danger bounds of the shop, and the shop captions.
+// The policy, diplomacy, military and miracle pages: the rows that wait for
+// titles, the year's island incidents and the security treaty, the growth and
+// danger bounds of the shop, and the shop captions.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -24,8 +24,9 @@ TEST_P(MoneyText, ShowsEachUnit) { EXPECT_EQ(moneyText(GetParam().value), GetPar
 INSTANTIATE_TEST_SUITE_P(
     Amounts, MoneyText,
     ::testing::Values(TextCase{0, "0円"}, TextCase{1, "100万円"}, TextCase{99, "9900万円"},
-                      TextCase{100, "1億円"}, TextCase{101, "1億100万円"}, TextCase{150, "1億5000万円"},
-                      TextCase{1000000, "1兆円"}, TextCase{1000050, "1兆0億5000万円"},
+                      TextCase{100, "1億円"}, TextCase{101, "1億100万円"},
+                      TextCase{150, "1億5000万円"}, TextCase{1000000, "1兆円"},
+                      TextCase{1000050, "1兆0億5000万円"},
                       TextCase{999999999, "999兆9999億9900万円"},
                       // From a thousand 兆円 on, and for the most negative amount, nothing shows.
                       TextCase{1000000000, ""}, TextCase{std::numeric_limits<int32_t>::min(), ""},
@@ -53,6 +54,6 @@ TEST_P(GrowthWord, PicksTheBand) {
 INSTANTIATE_TEST_SUITE_P(
     Bands, GrowthWord,
     ::testing::Values(TextCase{-1000000, ""}, TextCase{-999999, "凍結"}, TextCase{-50, "凍結"},
-                      TextCase{-49, "極寒"}, TextCase{-20, "冷"}, TextCase{-1, "普"}, TextCase{1, "普"},
-                      TextCase{2, "暖"}, TextCase{21, "高温"}, TextCase{50, "灼熱"},
-                      TextCase{999999, "灼熱"}, TextCase{1000000, ""}));
+                      TextCase{-49, "極寒"}, TextCase{-20, "冷"}, TextCase{-1, "普"},
+                      TextCase{1, "普"}, TextCase{2, "暖"}, TextCase{21, "高温"},
+                      TextCase{50, "灼熱"}, TextCase{999999, "灼熱"}, TextCase{1000000, ""}));

@@ -51,8 +51,9 @@ TEST_P(Shades, FollowTheAnimationStep) {
 INSTANTIATE_TEST_SUITE_P(
     Codes, Shades,
     ::testing::Values(ShadeCase{307, 0, 0xFF4646}, ShadeCase{307, 5, 0xB50000},
-                      ShadeCase{307, 10, 0xFF4646}, ShadeCase{312, 13, 0xFF9900},
-                      ShadeCase{316, 123457, 0x999999}, ShadeCase{0, 3, 0xFFFFFF},
+                      ShadeCase{307, 10, 0xFF4646}, ShadeCase{310, 4, 0xCC8899},
+                      ShadeCase{312, 13, 0xFF9900}, ShadeCase{316, 123457, 0x999999},
+                      ShadeCase{0, 3, 0xFFFFFF},
                       ShadeCase{4, 0, std::nullopt}));
 
 TEST(MessageLog, NewestFirstAndLimitedToItsEntries) {
