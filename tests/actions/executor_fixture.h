@@ -20,7 +20,7 @@ namespace mtest {
 
 class ActionTest : public ::testing::Test {
 protected:
-    ActionTest() : game(folder.path(), 7) {
+    explicit ActionTest(uint64_t seed = 7) : game(folder.path(), seed) {
         minamori::newGame(game);
         minamori::fillNameTables(game);
         minamori::buildMenuTable(game);
@@ -59,7 +59,7 @@ protected:
 // The same, in play: clicks read the queued lines as the player does.
 class PlayingTest : public ActionTest {
 protected:
-    PlayingTest() {
+    explicit PlayingTest(uint64_t seed = 7) : ActionTest(seed) {
         game.titleStage = 0;
         game.inGame = 1;
         game.my.gameStarted = 1;

@@ -7,11 +7,9 @@
 #include <vector>
 
 #include "audio/sound.h"
-#include "battle/name_tables.h"
 #include "core/cp932.h"
 #include "core/game.h"
-#include "core/state.h"
-#include "core/temp_folder.h"
+#include "actions/executor_fixture.h"
 #include "script/interpreter.h"
 #include "script/stats.h"
 
@@ -23,21 +21,14 @@ bool contains(const std::vector<std::string>& list, const std::string& item) {
     return std::find(list.begin(), list.end(), item) != list.end();
 }
 
-class Click : public ::testing::Test {
+class Click : public mtest::ActionTest {
 protected:
-    Click() : game(folder.path(), 1) {
-        newGame(game);
-        fillNameTables(game);
-        game.titleStage = 0;
-    }
+    Click() : ActionTest(1) { game.titleStage = 0; }
     void push(std::initializer_list<const char*> lines) {
         for (const char* line : lines) game.queue.pushLine(line);
     }
     void click(bool right = false) { onGameClick(game, 10, 10, right); }
     const std::vector<std::string>& sounds() { return game.recorder().sounds; }
-
-    mtest::TempFolder folder;
-    Game game;
 };
 
 // One line, one click: the figure it changes, the log line and the sound it makes.
