@@ -14,12 +14,13 @@
 #include "core/state.h"
 #include "core/temp_folder.h"
 #include "menus/menu_table.h"
+#include "script/interpreter.h"
 
 namespace mtest {
 
 class ActionTest : public ::testing::Test {
 protected:
-    ActionTest() : game(folder.path(), 7) {
+    explicit ActionTest(uint64_t seed = 7) : game(folder.path(), seed) {
         minamori::newGame(game);
         minamori::fillNameTables(game);
         minamori::buildMenuTable(game);
@@ -53,6 +54,24 @@ protected:
     static constexpr int32_t kSilver = 316, kGray = 313, kAqua = 306;
     TempFolder folder;
     minamori::Game game;
+};
+
+// The same, in play: clicks read the queued lines as the player does.
+class PlayingTest : public ActionTest {
+protected:
+    explicit PlayingTest(uint64_t seed = 7) : ActionTest(seed) {
+        game.titleStage = 0;
+        game.inGame = 1;
+        game.my.gameStarted = 1;
+        game.my.lifespan = 60;
+    }
+    void click() {
+        minamori::soundFrameTick(game);
+        minamori::onGameClick(game, 0, 0, false);
+    }
+    void clickThrough() {
+        for (int i = 0; i < 200 && !game.queue.empty(); ++i) click();
+    }
 };
 
 }  // namespace mtest

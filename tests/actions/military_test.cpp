@@ -51,16 +51,9 @@ TEST_F(MilitaryCommands, BattlesCarryTheirOwnStakesAndNothingOlder) {
         BattleStakes stakes;
     } cases[] = {
         {502, 3, {.winTaiwanOpinion = 1, .winUsOpinion = 1, .winChinaMilitary = -1, .winDanger = -1}},
-        {533, 66, {.winChinaOpinion = -3, .winTaiwanOpinion = 5}},
         {535, 69, {.originRow = 535, .winHomeOpinion = 10}},
-        {600, 51, {.winHomeOpinion = 3, .winDanger = -3}},
         {601, 50, {.winHomeOpinion = 3, .winChinaOpinion = -6, .winChinaMilitary = -3, .winDanger = -6}},
         {602, 68, {.originRow = 602, .winChinaMilitary = -5, .winDanger = -5}},
-        {603, 51, {.winHomeOpinion = 2, .winDanger = -2}},
-        {605, 50, {.winHomeOpinion = 3, .winChinaOpinion = -5, .winDanger = -4}},
-        {606, 53, {.winHomeOpinion = 4, .winChinaOpinion = -5, .winDanger = -6}},
-        {608, 50, {.winHomeOpinion = 3, .winChinaOpinion = -5, .winDanger = -5}},
-        {609, 53, {.winHomeOpinion = 3, .winChinaOpinion = -8, .winDanger = -7}},
         {624, 61, {}},
         {642, 83, {.originRow = 642, .winExam = 4}},
     };

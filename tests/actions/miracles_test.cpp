@@ -22,21 +22,8 @@ constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
 const std::string kConsent = "奇跡を起こそうとしています\n本当によろしいですか？";
 
-class Miracles : public mtest::ActionTest {
+class Miracles : public mtest::PlayingTest {
 protected:
-    Miracles() {
-        game.titleStage = 0;
-        game.inGame = 1;
-        game.my.gameStarted = 1;
-        game.my.lifespan = 60;
-    }
-    void click() {
-        soundFrameTick(game);
-        onGameClick(game, 0, 0, false);
-    }
-    void clickThrough() {
-        for (int i = 0; i < 100 && !game.queue.empty(); ++i) click();
-    }
     void answer(bool yes) { game.recorder().answerYes = yes; }
     const std::vector<std::string>& boxes() { return game.recorder().messageBoxes; }
 };

@@ -12,10 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "battle/name_tables.h"
 #include "core/game.h"
-#include "core/state.h"
-#include "core/temp_folder.h"
+#include "executor_fixture.h"
 #include "script/interpreter.h"
 #include "view/colours.h"
 
@@ -25,13 +23,6 @@ namespace {
 
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
-
-std::vector<std::string> queued(const Game& game) {
-    std::vector<std::string> lines;
-    for (int i = 0; i < MessageQueue::kSlots && !game.queue.slot(i).empty(); ++i)
-        lines.push_back(game.queue.slot(i));
-    return lines;
-}
 
 bool has(const std::vector<std::string>& list, const std::string& item) {
     return std::find(list.begin(), list.end(), item) != list.end();
@@ -43,24 +34,15 @@ int indexOf(const std::vector<std::string>& list, const std::string& item) {
     return it == list.end() ? -1 : static_cast<int>(it - list.begin());
 }
 
-bool logged(const Game& game, const std::string& text, const std::string& colour) {
-    for (int i = 0; i < MessageLog::kEntries; ++i)
-        if (game.log.entry(i).text == text) return game.log.entry(i).code == colourCode(colour);
-    return false;
-}
-
 void setForeignOpinions(Game& game, int32_t opinion) {
     for (Country c : {kChina, kTaiwan, kUsa}) game.countries[c].opinion = opinion;
 }
 
-class Year : public ::testing::Test {
+class Year : public mtest::PlayingTest {
 protected:
-    Year() : game(folder.path(), 1) {
-        newGame(game);
-        fillNameTables(game);
-        game.titleStage = 0;
-        game.inGame = 1;
-        game.my.gameStarted = 1;
+    Year() : PlayingTest(1) {}
+    bool logged(const std::string& text, const std::string& colour) const {
+        return PlayingTest::logged(text, colourCode(colour));
     }
     // Clicks through the queue the way the player does, until it is empty or
     // the window closes.
@@ -75,9 +57,6 @@ protected:
         game.queue.clearQueue();
         game.my.lifespan = 60;
     }
-
-    mtest::TempFolder folder;
-    Game game;
 };
 
 TEST_F(Year, EndingTheYearRestoresHpAndQueuesTheChange) {
@@ -87,14 +66,14 @@ TEST_F(Year, EndingTheYearRestoresHpAndQueuesTheChange) {
     endYear(game);
     EXPECT_EQ(game.my.hp, 9);
     EXPECT_EQ(game.menu.currentPage, kPageNone);
-    EXPECT_TRUE(logged(game, "1年が終わりました HP完全回復", "silver"));
+    EXPECT_TRUE(logged("1年が終わりました HP完全回復", "silver"));
     EXPECT_TRUE(has(game.recorder().sounds, "night.wav"));
-    EXPECT_EQ(queued(game), (std::vector<std::string>{"年が変わります....", "sleep_henka"}));
+    EXPECT_EQ(queued(), (std::vector<std::string>{"年が変わります....", "sleep_henka"}));
 
     // The next two clicks show the line and run the year's update.
     runQueue();
     EXPECT_EQ(game.my.year, 1);
-    EXPECT_TRUE(logged(game, "1年目の朝です", "silver"));
+    EXPECT_TRUE(logged("1年目の朝です", "silver"));
 }
 
 TEST_F(Year, MorningAdvancesTheCalendarAndClearsTheYearsMarks) {
@@ -107,7 +86,7 @@ TEST_F(Year, MorningAdvancesTheCalendarAndClearsTheYearsMarks) {
         game.my.incidentSeen.fill(1);
         game.my.danger = 50;
         yearlyUpdate(game);
-        const std::vector<std::string> lines = queued(game);
+        const std::vector<std::string> lines = queued();
         // A flag is set again only by an incident of this very year.
         const auto flags = std::count(game.my.incidentSeen.begin(), game.my.incidentSeen.end(), 1);
         EXPECT_LE(flags, 1);
@@ -122,7 +101,7 @@ TEST_F(Year, MorningAdvancesTheCalendarAndClearsTheYearsMarks) {
     EXPECT_EQ(game.my.lifespan, 59);
     EXPECT_TRUE(std::all_of(game.my.usedThisYear.begin(), game.my.usedThisYear.end(),
                             [](int32_t v) { return v == 0; }));
-    EXPECT_TRUE(logged(game, "44年目の朝です", "silver"));
+    EXPECT_TRUE(logged("44年目の朝です", "silver"));
     EXPECT_TRUE(has(game.recorder().sounds, "bird.wav"));
     EXPECT_EQ(game.worldPanelDirty, 1);
 }
@@ -134,7 +113,7 @@ TEST_F(Year, LifespanRunningOutEndsTheGame) {
     game.my.incidentSeen[3] = 1;
     yearlyUpdate(game);
     EXPECT_EQ(game.my.lifespan, 0);
-    EXPECT_EQ(queued(game),
+    EXPECT_EQ(queued(),
               (std::vector<std::string>{
                   "なんということでしょう....!!", "あなたは寿命が尽きました!!!!", "GAMEOVER",
                   "残念です....",
@@ -147,15 +126,15 @@ TEST_F(Year, LifespanRunningOutEndsTheGame) {
     game.my.lifespan = 2;
     yearlyUpdate(game);
     EXPECT_EQ(game.my.lifespan, 1);
-    EXPECT_FALSE(has(queued(game), "GAMEOVER"));
-    EXPECT_EQ(queued(game).back(), "sleep_end");
+    EXPECT_FALSE(has(queued(), "GAMEOVER"));
+    EXPECT_EQ(queued().back(), "sleep_end");
 }
 
 TEST_F(Year, ClearWinsOverLifespanRunningOutTheSameMorning) {
     game.my.danger = 0;
     game.my.lifespan = 1;
     yearlyUpdate(game);
-    std::vector<std::string> lines = queued(game);
+    std::vector<std::string> lines = queued();
     EXPECT_EQ(lines.front(), "尖閣危険度が0％になりました!!!");
     EXPECT_TRUE(has(lines, "GAMECLEAR"));
     EXPECT_FALSE(has(lines, "GAMEOVER"));
@@ -171,7 +150,7 @@ TEST_F(Year, ClearWinsOverLifespanRunningOutTheSameMorning) {
     game.my.difficulty = 9;
     game.my.useCount[kRowTreatyCancelled] = 1;
     yearlyUpdate(game);
-    EXPECT_TRUE(has(queued(game), "....しかも、これはTRUE CLEARです。"));
+    EXPECT_TRUE(has(queued(), "....しかも、これはTRUE CLEARです。"));
     EXPECT_EQ(game.my.trueClearCount, (std::array<int32_t, kDifficulties>{}));
 }
 
@@ -183,7 +162,7 @@ TEST_F(Year, TrueClearIsCountedRecordedAndEndsTheGame) {
     game.my.danger = -3;
     game.my.useCount[kRowTreatyCancelled] = 1;
     yearlyUpdate(game);
-    const std::vector<std::string> lines = queued(game);
+    const std::vector<std::string> lines = queued();
     EXPECT_EQ(game.my.trueClearCount[2], 1);
     EXPECT_EQ(indexOf(lines, "....しかも、これはTRUE CLEARです。") + 3,
               indexOf(lines, "GAMECLEAR"));
@@ -221,7 +200,7 @@ TEST_P(Pressure, MovesHomeGrowthAndAnnouncesIt) {
     yearlyUpdate(game);
     EXPECT_EQ(game.countries[kJapan].growth, c.growthAfter);
     if (*c.line) {
-        EXPECT_TRUE(logged(game, c.line, c.colour)) << c.line;
+        EXPECT_TRUE(logged(c.line, c.colour)) << c.line;
     } else {
         for (int i = 0; i < MessageLog::kEntries; ++i)
             EXPECT_NE(game.log.entry(i).text.rfind("GDPが", 0), 0u);
@@ -277,7 +256,7 @@ TEST_F(Year, TaxBudgetComesFromTheGrownGdp) {
     game.countries[kJapan].gdp = 590;
     game.countries[kJapan].growth = -10;
     yearlyUpdate(game);  // GDP 580 after this year's growth
-    const std::vector<std::string> lines = queued(game);
+    const std::vector<std::string> lines = queued();
     EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 2),
               (std::vector<std::string>{"税収により予算が増えました", "gold68"}));
 }
@@ -286,7 +265,7 @@ TEST_F(Year, TaxBudgetComesFromTheGrownGdp) {
 TEST_F(Year, LivingCosts) {
     game.my.money = 2;
     yearlyUpdate(game);
-    EXPECT_EQ(queued(game).front(), "生活費2");
+    EXPECT_EQ(queued().front(), "生活費2");
     runQueue();
     EXPECT_EQ(game.my.money, 0);
     EXPECT_EQ(game.my.debt, 0);
@@ -294,7 +273,7 @@ TEST_F(Year, LivingCosts) {
     game.my.money = 1;
     game.my.charisma = 2;
     yearlyUpdate(game);
-    std::vector<std::string> lines = queued(game);
+    std::vector<std::string> lines = queued();
     EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 3),
               (std::vector<std::string>{"なんと....生活費が払えませんでした....",
                                         "200万円を借金して払いました....", "toku_down1"}));
@@ -305,7 +284,7 @@ TEST_F(Year, LivingCosts) {
 
     game.my.charisma = 0;
     yearlyUpdate(game);
-    lines = queued(game);
+    lines = queued();
     EXPECT_EQ(lines[1], "200万円を借金して払いました....");
     EXPECT_NE(lines[2], "toku_down1");
 }
@@ -317,7 +296,7 @@ TEST_F(Year, DangerOneDrawsOnlyTheMildestIncident) {
         nextSeed(seed);
         game.my.danger = 1;
         yearlyUpdate(game);
-        const std::vector<std::string> lines = queued(game);
+        const std::vector<std::string> lines = queued();
         const int at =
             indexOf(lines, "【!!】中国が日本の経済的排他水域内で新たな資源採掘をしています");
         EXPECT_EQ(game.my.incidentSeen[kIncidentDrilling], at >= 0 ? 1 : 0);
@@ -340,7 +319,7 @@ TEST_F(Year, InvasionEndsTheGameBeforeTheYearsLastLine) {
         nextSeed(seed);
         game.my.danger = 120;
         yearlyUpdate(game);
-        const std::vector<std::string> lines = queued(game);
+        const std::vector<std::string> lines = queued();
         const int end = indexOf(lines, "end");
         if (end < 0) continue;
         ++wars;
@@ -362,7 +341,7 @@ TEST_F(Year, NewsSequencesAdvanceOnceAndStopAtTheirEnd) {
         game.my.chinaNewsCount = 5;
         game.my.taiwanNewsCount = 1;
         yearlyUpdate(game);
-        const std::vector<std::string> lines = queued(game);
+        const std::vector<std::string> lines = queued();
         // All China and Taiwan news were shown: nothing more, the counts stay.
         EXPECT_EQ(game.my.chinaNewsCount, 5);
         EXPECT_EQ(game.my.taiwanNewsCount, 1);
@@ -395,7 +374,7 @@ TEST_F(Year, AtMostOneOverheatingLineAYear) {
         game.countries[kJapan].growth = 60;
         game.countries[kJapan].gdp = 1000;
         yearlyUpdate(game);
-        const std::vector<std::string> lines = queued(game);
+        const std::vector<std::string> lines = queued();
         int found = 0;
         for (const std::string& line : overheating) found += has(lines, line) ? 1 : 0;
         EXPECT_LE(found, 1);
@@ -419,8 +398,8 @@ TEST_F(Year, ExtremeFiguresStayInRange) {
             for (tcountry& c : game.countries) c.military = c.gdp = c.growth = c.opinion = v;
             yearlyUpdate(game);
             EXPECT_EQ(m.year, v == kMax ? kMax : kMin + 1);
-            EXPECT_LE(queued(game).size(), 60u);
-            EXPECT_EQ(queued(game).back(), "sleep_end");
+            EXPECT_LE(queued().size(), 60u);
+            EXPECT_EQ(queued().back(), "sleep_end");
         }
     }
 }

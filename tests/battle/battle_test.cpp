@@ -58,22 +58,6 @@ TEST(Battle, OpponentsGrowWithThePlayerAndTheDifficulty) {
     EXPECT_EQ(game.battle.enemy.level, 6);
 }
 
-TEST(Battle, BlowsAtLevelZeroStayWithinTheirBounds) {
-    std::set<int> playerHits, opponentHits;
-    for (uint64_t seed = 1; seed < 300; ++seed) {
-        Fight f(seed);
-        f.game.battle.enemy.hp = f.game.battle.enemy.maxHp = 100;
-        minamori::playerAttack(f.game);
-        playerHits.insert(100 - f.enemyHp());
-        f.game.my.hp = f.game.my.maxHp = 50;
-        f.game.battle.battleState = 3;
-        minamori::battleStep(f.game);
-        opponentHits.insert(50 - f.game.my.hp);
-    }
-    EXPECT_EQ(playerHits, (std::set<int>{0, 1, 2, 3}));  // miss, normal, critical
-    EXPECT_EQ(opponentHits, (std::set<int>{0, 1, 2}));   // attack 1: miss, 1, critical 1 + 0 + 1
-}
-
 // The blows seen over many seeds of one attack.
 std::set<int> playerBlows(int32_t level, int32_t vitality) {
     std::set<int> seen;
@@ -88,11 +72,11 @@ std::set<int> playerBlows(int32_t level, int32_t vitality) {
     return seen;
 }
 
-std::set<int> opponentBlows(int32_t attack, bool guard, bool evade) {
+std::set<int> opponentBlows(int32_t attack, bool guard, bool evade, int32_t level = 1) {
     std::set<int> seen;
     for (uint64_t seed = 1; seed < 600; ++seed) {
         Fight f(seed);
-        f.game.my.level = 1;
+        f.game.my.level = level;
         f.game.my.hp = f.game.my.maxHp = 100;
         f.game.my.useCount[368] = guard;
         f.game.my.useCount[369] = evade;
@@ -105,11 +89,14 @@ std::set<int> opponentBlows(int32_t attack, bool guard, bool evade) {
 }
 
 TEST(Battle, OpponentsGuardOnlyAgainstLevelTenAndCriticalsReplaceTheRoll) {
+    EXPECT_EQ(playerBlows(0, 0), (std::set<int>{0, 1, 2, 3}));  // miss, normal, critical
     EXPECT_EQ(playerBlows(9, 10), (std::set<int>{0, 11, 12, 22, 23}));
     EXPECT_EQ(playerBlows(10, 10), (std::set<int>{0, 5, 6, 11, 12, 22, 23}));
 }
 
 TEST(Battle, OpponentCriticalsAndTheGuardAndEvadeAbilities) {
+    // Attack 1 against level 0: a miss, 1, or a critical of 1 + 0 + 1.
+    EXPECT_EQ(opponentBlows(1, false, false, 0), (std::set<int>{0, 1, 2}));
     // Attack 3: a roll of 3 or 4; a critical adds half and one (4 -> 7).
     EXPECT_EQ(opponentBlows(3, false, false), (std::set<int>{0, 3, 4, 5, 7}));
     // The guard halves any of those, the evade that follows clears them.

@@ -47,33 +47,73 @@ TEST(MenuRows, EveryRowFitsItsPageAndPointsAtRealRowsAndItems) {
         {6, {190, 191}},  {7, {192, 193}},  {10, {300, 374}},  {20, {400, 457}}, {30, {500, 539}},
         {40, {599, 643}}, {50, {700, 753}}, {100, {800, 809}},
     };
-    std::set<int32_t> listed;
+    // The row of each command page that names the main menu as the way back.
+    const std::map<int32_t, int32_t> backRow = {{20, 400}, {30, 500}, {40, 600}, {50, 700}};
+    std::map<int32_t, const rowdata::FixedRow*> byRow;
     for (const auto& table : menuRowTables())
         for (const rowdata::FixedRow& r : table) {
-            EXPECT_TRUE(listed.empty() || r.row > *listed.rbegin()) << "out of order: " << r.row;
-            listed.insert(r.row);
+            EXPECT_TRUE(byRow.empty() || r.row > byRow.rbegin()->first) << "out of order " << r.row;
+            byRow[r.row] = &r;
         }
     std::map<int32_t, std::set<int32_t>> slotsOfPage;
-    for (const auto& table : menuRowTables())
-        for (const rowdata::FixedRow& r : table) {
-            SCOPED_TRACE("row " + std::to_string(r.row));
-            EXPECT_NE(std::string(r.caption.text), "");
-            ASSERT_TRUE(pageRows.contains(r.page));
-            EXPECT_TRUE(r.row >= pageRows.at(r.page).first && r.row <= pageRows.at(r.page).second);
-            // Commands are told apart by page and slot; only shop rows share theirs.
-            if (!r.caption.isShopItem) {
-                EXPECT_TRUE(slotsOfPage[r.page].insert(r.slot).second);
-            }
-            // A row waiting for itself would never be offered.
-            if (r.prerequisiteRow != 0) {
-                EXPECT_TRUE(listed.contains(r.prerequisiteRow) && r.prerequisiteRow != r.row);
-            }
-            EXPECT_TRUE(r.requiredItem >= 0 && r.requiredItem <= 4);
+    std::map<int32_t, int> rowsOfPage;
+    int wide = 0, coloured = 0;
+    for (const auto& [row, r] : byRow) {
+        SCOPED_TRACE("row " + std::to_string(row));
+        EXPECT_NE(std::string(r->caption.text), "");
+        ASSERT_TRUE(pageRows.contains(r->page));
+        EXPECT_TRUE(row >= pageRows.at(r->page).first && row <= pageRows.at(r->page).second);
+        ++rowsOfPage[r->page];
+        // Commands are told apart by page and slot; only the shop's goods share
+        // theirs, and differ by their effect.
+        if (r->caption.isShopItem) {
+            EXPECT_TRUE(r->slot == 6 && r->caption.effectKind >= 1 && r->caption.effectKind <= 9 &&
+                        r->caption.effectAmount >= 1);
+        } else {
+            EXPECT_TRUE(slotsOfPage[r->page].insert(r->slot).second);
         }
+        if (backRow.contains(r->page)) {
+            EXPECT_EQ(r->parentPage, row == backRow.at(r->page) ? 1 : 0);
+        }
+        // A row waiting for itself, or for a row without a limit, would never be offered.
+        if (r->prerequisiteRow != 0 && row >= 400) {
+            ASSERT_TRUE(byRow.contains(r->prerequisiteRow));
+            EXPECT_GT(byRow.at(r->prerequisiteRow)->maxUses, 0);
+        }
+        if (r->prerequisiteRow != 0) {
+            EXPECT_TRUE(byRow.contains(r->prerequisiteRow) && r->prerequisiteRow != row);
+        }
+        EXPECT_TRUE(r->requiredItem >= 0 && r->requiredItem <= 4);
+        if (r->page == 50) {
+            EXPECT_TRUE(r->dayCost == 0 && r->maxUses == 1);
+        }
+        if (row >= 400 && row <= 753) {
+            wide += r->width != 0;
+            coloured += r->colourClass != 0;
+        }
+    }
     EXPECT_EQ(slotsOfPage[1], (std::set<int32_t>{1, 2, 3, 4, 5, 6, 7, 8}));
     EXPECT_EQ(slotsOfPage[5], (std::set<int32_t>{1, 2, 3, 4, 5, 6, 7}));
     EXPECT_EQ(slotsOfPage[100], (std::set<int32_t>{1, 9}));
+    // The size of each command page, and the commands the shop's goods leave to others.
+    EXPECT_EQ((std::vector<int>{rowsOfPage[20], rowsOfPage[30], rowsOfPage[40], rowsOfPage[50]}),
+              (std::vector<int>{57, 40, 43, 54}));
+    EXPECT_EQ(slotsOfPage[50], (std::set<int32_t>{1, 2, 3, 4, 5, 7, 8, 9, 10, 11}));
+    auto slotRun = [&](int32_t page) {  // how many, the first and the last
+        const std::set<int32_t>& slots = slotsOfPage[page];
+        return std::vector<int32_t>{int32_t(slots.size()), *slots.begin(), *slots.rbegin()};
+    };
+    EXPECT_EQ(slotRun(20), (std::vector<int32_t>{57, 1, 58}));  // all but 12
+    EXPECT_EQ(slotRun(30), (std::vector<int32_t>{40, 1, 41}));  // all but 19
+    EXPECT_EQ(slotRun(40), (std::vector<int32_t>{43, 1, 43}));
     for (const rowdata::FixedRow& r : activityRows()) EXPECT_EQ(r.slot, r.row - 299) << r.row;
+    // The long captions get wider rows, the treaty's end and the miracles their own colours;
+    // everything else keeps the default.
+    EXPECT_EQ(wide, 13);
+    EXPECT_EQ(coloured, 8);
+    EXPECT_TRUE(byRow.at(507)->width == 320 && byRow.at(508)->width == 0);
+    EXPECT_TRUE(byRow.at(599)->width == 370 && byRow.at(603)->width == 310);
+    EXPECT_TRUE(byRow.at(457)->colourClass == 1 && byRow.at(750)->colourClass == 2);
 }
 
 TEST(MenuTable, RebuildRestoresFixedFieldsAndLeavesRunTimeFieldsAlone) {

@@ -84,6 +84,10 @@ TEST_F(Navigation, RightClickGoesToTheBackPage) {
     open(5);
     minamori::onGameClick(game, 10, 10, true);
     EXPECT_EQ(game.menu.currentPage, 5);
+    open(4);
+    game.battle.battleState = 1;  // not during a battle
+    minamori::onGameClick(game, 10, 10, true);
+    EXPECT_EQ(game.menu.currentPage, 4);
 }
 
 TEST_F(Navigation, UnaffordableRowsAreOfferedGreyWithTheirCost) {

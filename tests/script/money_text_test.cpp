@@ -23,12 +23,10 @@ TEST_P(MoneyText, ShowsEachUnit) { EXPECT_EQ(moneyText(GetParam().value), GetPar
 
 INSTANTIATE_TEST_SUITE_P(
     Amounts, MoneyText,
-    ::testing::Values(TextCase{0, "0円"}, TextCase{1, "100万円"}, TextCase{5, "500万円"},
-                      TextCase{99, "9900万円"}, TextCase{100, "1億円"}, TextCase{101, "1億100万円"},
-                      TextCase{105, "1億500万円"}, TextCase{150, "1億5000万円"},
-                      TextCase{300, "3億円"}, TextCase{999999, "9999億9900万円"},
-                      TextCase{1000000, "1兆円"}, TextCase{1000100, "1兆1億円"},
-                      TextCase{1000050, "1兆0億5000万円"}, TextCase{2500001, "2兆5000億100万円"},
+    ::testing::Values(TextCase{0, "0円"}, TextCase{1, "100万円"}, TextCase{99, "9900万円"},
+                      TextCase{100, "1億円"}, TextCase{101, "1億100万円"},
+                      TextCase{150, "1億5000万円"}, TextCase{1000000, "1兆円"},
+                      TextCase{1000050, "1兆0億5000万円"},
                       TextCase{999999999, "999兆9999億9900万円"},
                       // From a thousand 兆円 on, and for the most negative amount, nothing shows.
                       TextCase{1000000000, ""}, TextCase{std::numeric_limits<int32_t>::min(), ""},
@@ -44,11 +42,8 @@ TEST_P(OpinionWord, PicksTheBandOfTen) {
 INSTANTIATE_TEST_SUITE_P(
     Bands, OpinionWord,
     ::testing::Values(TextCase{-1, ""}, TextCase{0, "完全敵対"}, TextCase{9, "完全敵対"},
-                      TextCase{10, "恨日"}, TextCase{19, "恨日"}, TextCase{20, "抗日"},
-                      TextCase{30, "反日"}, TextCase{40, "やや反日"}, TextCase{50, "無関心"},
-                      TextCase{59, "無関心"}, TextCase{60, "やや親日"}, TextCase{70, "親日"},
-                      TextCase{80, "とても親日"}, TextCase{89, "とても親日"}, TextCase{90, "愛日"},
-                      TextCase{100, "愛日"}, TextCase{999, "愛日"}, TextCase{1000, ""}));
+                      TextCase{10, "恨日"}, TextCase{59, "無関心"}, TextCase{60, "やや親日"},
+                      TextCase{90, "愛日"}, TextCase{999, "愛日"}, TextCase{1000, ""}));
 
 class GrowthWord : public ::testing::TestWithParam<TextCase> {};
 
@@ -59,7 +54,6 @@ TEST_P(GrowthWord, PicksTheBand) {
 INSTANTIATE_TEST_SUITE_P(
     Bands, GrowthWord,
     ::testing::Values(TextCase{-1000000, ""}, TextCase{-999999, "凍結"}, TextCase{-50, "凍結"},
-                      TextCase{-49, "極寒"}, TextCase{-21, "極寒"}, TextCase{-20, "冷"},
-                      TextCase{-2, "冷"}, TextCase{-1, "普"}, TextCase{1, "普"}, TextCase{2, "暖"},
-                      TextCase{20, "暖"}, TextCase{21, "高温"}, TextCase{49, "高温"},
+                      TextCase{-49, "極寒"}, TextCase{-20, "冷"}, TextCase{-1, "普"},
+                      TextCase{1, "普"}, TextCase{2, "暖"}, TextCase{21, "高温"},
                       TextCase{50, "灼熱"}, TextCase{999999, "灼熱"}, TextCase{1000000, ""}));

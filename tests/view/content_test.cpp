@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+#include "view/picture_files.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -29,50 +31,27 @@ std::uint32_t le32(const Bytes& b, std::size_t i) { return le16(b, i) | le16(b, 
 std::uint32_t be16(const Bytes& b, std::size_t i) { return b.at(i) << 8 | b.at(i + 1); }
 std::uint32_t be32(const Bytes& b, std::size_t i) { return be16(b, i) << 16 | be16(b, i + 2); }
 
-// Colour of pixel (x, y from the top) of an uncompressed bottom-up 24-bit BMP.
-std::uint32_t bmpPixel(const Bytes& b, int x, int y) {
-    const int w = static_cast<int>(le32(b, 18)), h = static_cast<int>(le32(b, 22));
-    const std::size_t row = (static_cast<std::size_t>(w) * 3 + 3) & ~std::size_t{3};
-    const std::size_t at = le32(b, 10) + row * static_cast<std::size_t>(h - 1 - y) + static_cast<std::size_t>(x) * 3;
-    return b.at(at) | b.at(at + 1) << 8 | b.at(at + 2) << 16;
+std::string readText(const fs::path& path) {
+    const Bytes b = readFile(path);
+    return std::string(b.begin(), b.end());
 }
 
-TEST(content, TitleIsA640x480TrueColourBmp) {
-    const Bytes b = readFile(buildDir() / "cg" / "title.bmp");
-    ASSERT_GT(b.size(), 54u);
-    EXPECT_EQ(b[0], 'B');
-    EXPECT_EQ(b[1], 'M');
-    EXPECT_EQ(le32(b, 14), 40u);
-    EXPECT_EQ(le32(b, 18), 640u);
-    EXPECT_EQ(le32(b, 22), 480u);
-    EXPECT_EQ(le16(b, 28), 24u);
-    EXPECT_EQ(le32(b, 30), 0u);
-    EXPECT_GE(b.size(), le32(b, 10) + 640u * 3 * 480);
-}
-
-TEST(content, MoneyIconKeyColourStaysOutsideTheCoin) {
-    const Bytes b = readFile(buildDir() / "cg" / "money.bmp");
-    ASSERT_GT(b.size(), 54u);
-    ASSERT_EQ(le16(b, 28), 24u);
-    const int w = static_cast<int>(le32(b, 18)), h = static_cast<int>(le32(b, 22));
-    const std::uint32_t key = bmpPixel(b, 0, h - 1);
-    EXPECT_NE(bmpPixel(b, w / 2, h / 2), key);
-    EXPECT_EQ(bmpPixel(b, w - 1, 0), key);
-}
-
-TEST(content, EveryJpegIs640x480) {
+// The pictures are read by the game's own readers, as it will read them.
+TEST(content, EveryPictureIs640x480AndTheMoneyIconKeepsItsKeyColourOutside) {
+    const auto title = minamori::decodeBmp(readText(buildDir() / "cg" / "title.bmp"));
+    ASSERT_TRUE(title);
+    EXPECT_TRUE(title->width() == 640 && title->height() == 480);
     for (const char* name : {"0.jpg", "1.jpg", "2.jpg", "night.jpg", "battle.jpg", "usa.jpg", "gameover.jpg"}) {
-        SCOPED_TRACE(name);
-        const Bytes b = readFile(buildDir() / "cg" / name);
-        ASSERT_GT(b.size(), 4u);
-        EXPECT_EQ(b[0], 0xFF);
-        EXPECT_EQ(b[1], 0xD8);
-        std::size_t i = 2;
-        while (i + 9 < b.size() && b[i] == 0xFF && b[i + 1] != 0xC0) i += 2 + be16(b, i + 2);
-        ASSERT_TRUE(i + 9 < b.size() && b[i + 1] == 0xC0) << "no SOF0 marker";
-        EXPECT_EQ(be16(b, i + 5), 480u);
-        EXPECT_EQ(be16(b, i + 7), 640u);
+        const auto scene = minamori::decodeJpeg(readText(buildDir() / "cg" / name));
+        ASSERT_TRUE(scene) << name;
+        EXPECT_TRUE(scene->width() == 640 && scene->height() == 480) << name;
     }
+    const auto money = minamori::decodeBmp(readText(buildDir() / "cg" / "money.bmp"));
+    ASSERT_TRUE(money);
+    const int w = money->width(), h = money->height();
+    const minamori::Pixel key = money->at(0, h - 1);
+    EXPECT_NE(money->at(w / 2, h / 2), key);
+    EXPECT_EQ(money->at(w - 1, 0), key);
 }
 
 TEST(content, EverySoundIsAudible16BitPcm) {

@@ -47,6 +47,7 @@ TEST_F(Frame, LogLinesShimmerOneStepApartNewestAtTheBottom) {
     EXPECT_EQ(at(3, 462), colour(307, 0));  // entry 0 at y 460
     EXPECT_EQ(at(3, 442), colour(307, 1));  // entry 1 at y 440
     EXPECT_EQ(at(3, 420), 0x202020u);       // nothing above
+    EXPECT_EQ(game.screen.framesDrawn, 1);
     game.animFrame = 1;
     minamori::drawFrame(game);
     EXPECT_EQ(at(3, 462), colour(307, 1));
@@ -100,13 +101,6 @@ TEST_F(Frame, LogIsSplitLikeAWordWrappingBoxOf510Pixels) {
     EXPECT_EQ(game.log.entry(1).text, lines[0]);
     EXPECT_EQ(game.log.entry(0).text, "\u3000" + lines[1]);  // the third line is dropped
     EXPECT_TRUE(game.log.entry(2).text.empty());
-}
-
-TEST_F(Frame, EffectsLayerAddsLightByOr) {
-    game.screen.bak.fill(0);
-    minamori::drawFrame(game);
-    EXPECT_EQ(at(600, 100), 0x202020u);
-    EXPECT_EQ(game.screen.framesDrawn, 1);
 }
 
 }  // namespace

@@ -6,25 +6,16 @@
 #include "core/state.h"
 #include "view/frame.h"
 #include "view/panels.h"
+#include "solid_fonts.h"
 
 namespace {
 
 using minamori::Game;
 using minamori::Pixel;
 
-// Fixed metrics with every text drawn solid, so its colour can be read.
-class SolidFonts : public minamori::BoxFontEngine {
-public:
-    minamori::TextImage render(const std::string& text, const minamori::FontSpec& font) override {
-        minamori::TextImage image = BoxFontEngine::render(text, font);
-        std::fill(image.coverage.begin(), image.coverage.end(), 255);
-        return image;
-    }
-};
-
 class Panels : public ::testing::Test {
 protected:
-    SolidFonts fonts;
+    mtest::SolidFonts fonts;
     Game game{minamori::Services{nullptr, nullptr, nullptr, &fonts}, {}, 1};
     void SetUp() override {
         minamori::newGame(game);
