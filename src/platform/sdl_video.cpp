@@ -10,18 +10,15 @@ SdlVideo::~SdlVideo() {
 }
 
 std::string SdlVideo::open(const char* caption) {
-    // Made hidden, so that it appears once, at its final size.
-    window_ = SDL_CreateWindow(caption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                               kScreenWidth, kScreenHeight, SDL_WINDOW_HIDDEN);
-    if (!window_) return std::string("cannot create the window: ") + SDL_GetError();
-    const int display = std::max(0, SDL_GetWindowDisplayIndex(window_));
+    // Made at its final size on the first display, where a centred window
+    // opens: a window resized after it is made gets its drawing surface twice.
     SDL_Rect usable;
-    if (SDL_GetDisplayUsableBounds(display, &usable) == 0)
+    if (SDL_GetDisplayUsableBounds(0, &usable) == 0)
         windowedScale_ = windowedScale(usable.w, usable.h);
-    SDL_SetWindowSize(window_, windowedScale_ * kScreenWidth, windowedScale_ * kScreenHeight);
-    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED_DISPLAY(display),
-                          SDL_WINDOWPOS_CENTERED_DISPLAY(display));
-    SDL_ShowWindow(window_);
+    window_ = SDL_CreateWindow(caption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                               windowedScale_ * kScreenWidth, windowedScale_ * kScreenHeight,
+                               SDL_WINDOW_SHOWN);
+    if (!window_) return std::string("cannot create the window: ") + SDL_GetError();
     if (!SDL_GetWindowSurface(window_))
         return std::string("cannot draw in the window: ") + SDL_GetError();
     return {};
