@@ -23,11 +23,26 @@ bool pointerOnTarget(const Game& game, const tmenu& row) {
            int64_t{game.mouseY} <= int64_t{row.targetY} + row.height - 2;
 }
 
-// The enabled rows of the page, top to bottom (the title page grows upward).
+// The middle of the part of the row that belongs to it.
+int32_t centreX(const tmenu& row) {
+    return static_cast<int32_t>(int64_t{row.targetX} + row.width / 2);
+}
+int32_t centreY(const tmenu& row) {
+    return static_cast<int32_t>(int64_t{row.targetY} + (row.height - 1) / 2);
+}
+
+// A long page runs on below the picture, where no pointer can reach.
+bool onPicture(const tmenu& row) {
+    return centreX(row) >= 0 && centreX(row) < kScreenWidth && centreY(row) >= 0 &&
+           centreY(row) < kScreenHeight;
+}
+
+// The enabled rows of the page on the picture, top to bottom (the title page
+// grows upward).
 std::vector<const tmenu*> choosableRows(const Game& game) {
     std::vector<const tmenu*> rows;
     for (const tmenu& row : game.menuTable)
-        if (onPage(game, row) && row.enabled == 1) rows.push_back(&row);
+        if (onPage(game, row) && row.enabled == 1 && onPicture(row)) rows.push_back(&row);
     std::stable_sort(rows.begin(), rows.end(),
                      [](const tmenu* a, const tmenu* b) { return a->targetY < b->targetY; });
     return rows;
@@ -59,9 +74,8 @@ bool pointToAdjacentRow(Game& game, int direction) {
     const std::vector<const tmenu*> rows = choosableRows(game);
     if (rows.empty()) return false;
     const tmenu* row = adjacentRow(rows, pointerRowTop(game), direction);
-    // The middle of the part of the row that belongs to it.
-    game.mouseX = static_cast<int32_t>(int64_t{row->targetX} + row->width / 2);
-    game.mouseY = static_cast<int32_t>(int64_t{row->targetY} + (row->height - 1) / 2);
+    game.mouseX = centreX(*row);
+    game.mouseY = centreY(*row);
     return true;
 }
 

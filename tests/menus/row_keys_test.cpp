@@ -52,6 +52,23 @@ protected:
     void press(Key key) { minamori::formKeyDown(game, key); }
 };
 
+// Found by the soak: a long page runs on below the picture, where the mouse
+// cannot go; the keys must not take the pointer there either.
+TEST_F(RowKeys, RowsBelowThePictureAreNotVisited) {
+    open(10);
+    std::vector<int> rows = enabledRows();
+    ASSERT_GE(rows.size(), 3u);
+    tmenu& below = game.menuTable[static_cast<size_t>(rows.back())];
+    below.targetY = minamori::kScreenHeight + 4;
+    game.mouseX = game.mouseY = -1;
+    press(Key::kUp);  // from nowhere, Up takes the lowest row on the picture
+    EXPECT_EQ(game.mouseY, game.menuTable[static_cast<size_t>(rows[rows.size() - 2])].targetY +
+                               (below.height - 1) / 2);
+    EXPECT_LT(game.mouseY, minamori::kScreenHeight);
+    press(Key::kDown);  // and Down wraps round to the top
+    EXPECT_LT(game.mouseY, minamori::kScreenHeight);
+}
+
 TEST_F(RowKeys, DownAndUpVisitEnabledRowsInScreenOrderAndWrapRound) {
     game.my.daysUsed = 300;  // 働く, 290 days, turns grey
     open(10);

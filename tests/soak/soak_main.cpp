@@ -280,6 +280,11 @@ private:
         for (int i = 0; i < minamori::kMenuRows; ++i) {
             const minamori::tmenu& row = game().menuTable[static_cast<size_t>(i)];
             if (row.shown != 1 || row.curX != row.targetX || row.curY != row.targetY) continue;
+            // A long page runs on below the picture, out of the pointer's reach.
+            const int64_t x = int64_t{row.curX} + row.width / 2;
+            const int64_t y = int64_t{row.curY} + (row.height - 1) / 2;
+            if (x < 0 || x >= minamori::kScreenWidth || y < 0 || y >= minamori::kScreenHeight)
+                continue;
             shown.push_back(i);
             if (row.enabled == 1) enabled.push_back(i);
         }
