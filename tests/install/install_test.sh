@@ -10,10 +10,8 @@ cmake=$1
 build=$2
 tools=$3
 
-if [[ -z "${INSIDE_XVFB:-}" ]]; then
-  export INSIDE_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
-fi
+source "$(dirname "$0")/../window/common.sh"
+in_xvfb 1024x768 "$0" "$@"
 
 work=$(mktemp -d)
 prefix=$work/prefix

@@ -11,21 +11,14 @@ build=$1
 tools=$2
 keys=$3
 
-if [[ -z "${INSIDE_XVFB:-}" ]]; then
-  export INSIDE_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
-fi
+source "$(dirname "$0")/common.sh"
+in_xvfb 1024x768 "$0" "$@"
 
 work=$(mktemp -d)
 trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 # Each program finds cg/ and dat/ in a folder of its own.
-game_folder() {
-  mkdir -p "$1/dat"
-  ln -s "$build/cg" "$1/cg"
-  for f in "$build"/dat/*.wav "$build"/dat/*.mid; do ln -s "$f" "$1/dat/"; done
-}
-game_folder "$work/game"
-game_folder "$work/headless"
+game_folder "$work/game" "$build"
+game_folder "$work/headless" "$build"
 cp "$build/minamori" "$work/game/"
 
 # The picture the history should show, from the headless program.

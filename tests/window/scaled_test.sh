@@ -11,17 +11,13 @@ shopt -s nullglob
 build=$1
 tools=$2
 
-if [[ -z "${INSIDE_XVFB:-}" ]]; then
-  export INSIDE_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1920x1080x24" bash "$0" "$@"
-fi
+source "$(dirname "$0")/common.sh"
+in_xvfb 1920x1080 "$0" "$@"
 
 work=$(mktemp -d)
 trap 'kill "${pid:-}" "${wm:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+game_folder "$work" "$build"
 cp "$build/minamori" "$work/"
-ln -s "$build/cg" "$work/cg"
-mkdir "$work/dat"
-for f in "$build"/dat/*.wav "$build"/dat/*.mid; do ln -s "$f" "$work/dat/"; done
 
 # A bare X server has no window manager to carry out fullscreen requests.
 "$tools/fullscreen-wm" > "$work/wm.out" &

@@ -9,18 +9,14 @@ shopt -s nullglob
 build=$1
 tools=$2
 
-if [[ -z "${INSIDE_XVFB:-}" ]]; then
-  export INSIDE_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
-fi
+source "$(dirname "$0")/common.sh"
+in_xvfb 1024x768 "$0" "$@"
 
 work=$(mktemp -d)
 trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 # The program finds cg/ and dat/ beside itself: give it a folder of its own.
+game_folder "$work" "$build"
 cp "$build/minamori" "$work/"
-ln -s "$build/cg" "$work/cg"
-mkdir "$work/dat"
-for f in "$build"/dat/*.wav "$build"/dat/*.mid; do ln -s "$f" "$work/dat/"; done
 
 SDL_AUDIODRIVER=dummy "$work/minamori" &
 pid=$!

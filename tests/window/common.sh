@@ -1,0 +1,23 @@
+# Sourced by the scripts that run the game in a real window.
+
+# Runs the calling script again under its own Xvfb with a screen of the given
+# size (WxH), unless it already runs under one.
+# usage: in_xvfb WxH "$0" "$@"
+in_xvfb() {
+  local screen=$1
+  shift
+  if [[ -z "${INSIDE_XVFB:-}" ]]; then
+    export INSIDE_XVFB=1
+    exec xvfb-run -a -s "-screen 0 ${screen}x24" bash "$@"
+  fi
+}
+
+# Makes DIR a folder the game can run from: cg/ and the sounds and music of
+# BUILD's dat/, linked; the save goes into DIR/dat.
+# usage: game_folder DIR BUILD
+game_folder() {
+  mkdir -p "$1/dat"
+  ln -s "$2/cg" "$1/cg"
+  local f
+  for f in "$2"/dat/*.wav "$2"/dat/*.mid; do ln -s "$f" "$1/dat/"; done
+}
