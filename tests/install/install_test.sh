@@ -51,13 +51,7 @@ done
 [[ -n "$shown" ]] || { echo "the installed game does not show its title: $out"; exit 1; }
 echo "the installed game shows its title (mean difference $shown)"
 
-"$tools/close-window" "$wid"
-for _ in $(seq 1 50); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then echo "the game did not close"; exit 1; fi
-wait "$pid" || { echo "the game failed on closing"; exit 1; }
+close_game "$tools" "$wid" "$pid"
 
 save=$XDG_DATA_HOME/minamori/my.dat
 [[ -f "$save" ]] || { echo "no save in $XDG_DATA_HOME/minamori"; exit 1; }

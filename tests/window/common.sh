@@ -21,3 +21,16 @@ game_folder() {
   local f
   for f in "$2"/dat/*.wav "$2"/dat/*.mid; do ln -s "$f" "$1/dat/"; done
 }
+
+# Closes the game's window as the window manager's close box does and waits
+# for the game to end by itself, saving on the way; fails when it does not.
+# usage: close_game TOOLS_DIR WINDOW_ID PID
+close_game() {
+  "$1/close-window" "$2"
+  for _ in $(seq 1 50); do
+    kill -0 "$3" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$3" 2>/dev/null; then echo "the game did not close"; exit 1; fi
+  wait "$3" || { echo "the game failed on closing"; exit 1; }
+}

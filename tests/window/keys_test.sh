@@ -89,13 +89,7 @@ cp "$work/shot.xwd" "$tools/keys_history.xwd"  # kept for a look at the history
 
 xdotool key Escape
 sleep 0.3
-"$tools/close-window" "$wid"
-for _ in $(seq 1 50); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then echo "the game did not close"; exit 1; fi
-wait "$pid" || { echo "the game failed on closing"; exit 1; }
+close_game "$tools" "$wid" "$pid"
 days=$(sed -n '1p' "$work/game/dat/my.dat" | tr -d '\r')
 worked=$(sed -n '610p' "$work/game/dat/my.dat" | tr -d '\r')   # the use count of 働く, row 300
 [[ "$days" == 290 && "$worked" == 1 ]] ||

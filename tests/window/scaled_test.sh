@@ -101,11 +101,5 @@ expect_size 1920 1080
 xdotool key alt+Return
 expect_size 1280 960
 
-"$tools/close-window" "$wid"
-for _ in $(seq 1 50); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then echo "the game did not close"; exit 1; fi
-wait "$pid" || { echo "the game failed on closing"; exit 1; }
+close_game "$tools" "$wid" "$pid"
 echo "scaled window, clicks and fullscreen as expected"

@@ -63,13 +63,7 @@ sleep 1.2                                             # the main menu slides in
 click_at 520 24 1.2                                   # 活動, the first row
 click_at 520 22 0.3                                   # 働く, the first activity
 
-"$tools/close-window" "$wid"
-for _ in $(seq 1 50); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then echo "the game did not close"; exit 1; fi
-wait "$pid" || { echo "the game failed on closing"; exit 1; }
+close_game "$tools" "$wid" "$pid"
 lines=$(wc -l < "$work/dat/my.dat")
 [[ "$lines" -eq 6092 ]] || { echo "dat/my.dat has $lines lines"; exit 1; }
 days=$(sed -n '1p' "$work/dat/my.dat" | tr -d '\r')
