@@ -3,6 +3,8 @@
 namespace minamori {
 
 void MessageQueue::pushLine(const std::string& text) {
+    // An empty text would free the head of a full queue and hide the lines behind it.
+    if (text.empty()) return;
     // The lowest free slot, or the head when the queue is full.
     int target = 0;
     for (int i = 0; i < kSlots; ++i) {

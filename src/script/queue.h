@@ -11,7 +11,7 @@ public:
     static constexpr int kSlots = 100;
 
     // Stores text in the lowest free slot; when all are taken it replaces the head.
-    // An empty text leaves its slot free.
+    // An empty text changes nothing, full or not.
     void pushLine(const std::string& text);
     void clearQueue();
     // Removes the head; the rest move down one slot.

@@ -34,6 +34,9 @@ TEST(MessageQueue, PushesFillSlotsInOrderAndPopsShiftDown) {
 TEST(MessageQueue, FullQueueOverwritesTheHeadOnly) {
     MessageQueue q;
     for (int i = 0; i < MessageQueue::kSlots; ++i) q.pushLine("line" + std::to_string(i));
+    q.pushLine("");  // never frees the head of a full queue
+    EXPECT_EQ(q.slot(0), "line0");
+    EXPECT_FALSE(q.empty());
     q.pushLine("late");
     EXPECT_EQ(q.slot(0), "late");
     for (int i = 1; i < MessageQueue::kSlots; ++i) EXPECT_EQ(q.slot(i), "line" + std::to_string(i));
