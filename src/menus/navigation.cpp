@@ -43,6 +43,10 @@ bool passesThresholds(const Game& game, const tmenu& row) {
     return m.level >= row.minLevel;
 }
 
+bool affordable(const Game& game, const tmenu& row) {
+    return row.moneyCost < 1 || game.my.money >= row.moneyCost;
+}
+
 void layOutMenuRow(Game& game, tmenu& row) {
     if (!passesThresholds(game, row)) return;
     MenuState& menu = game.menu;
@@ -51,8 +55,10 @@ void layOutMenuRow(Game& game, tmenu& row) {
     if (row.width == 0) row.width = kDefaultWidth;
     if (row.height == 0) row.height = kDefaultHeight;
     if (row.moneyCost >= 1) {
-        row.caption += " " + moneyText(row.moneyCost);
-        if (game.my.money < row.moneyCost) row.enabled = 0;
+        // Appended in two steps: " " + text trips GCC 12's false -Wrestrict at -O3.
+        row.caption += ' ';
+        row.caption += moneyText(row.moneyCost);
+        if (!affordable(game, row)) row.enabled = 0;
     }
     // Rows share their border line; the title and reset pages grow upward.
     row.curX = 320;
@@ -71,12 +77,15 @@ void ease(int32_t& current, int32_t target) {
     if (current > target) current = saturate32(int64_t{current} - (int64_t{current} - target) / 2 - 1);
 }
 
-// Availability can only fall between layouts.
-void updateAvailability(const Game& game, int32_t index, tmenu& row) {
+// Whether a shown row can be chosen now. Tested afresh on every pass, money
+// included: a command whose consequences all happen at once (a purchase, a
+// repayment) leaves its page up without laying it out again.
+bool availableNow(const Game& game, int32_t index, const tmenu& row) {
     const tmy& m = game.my;
-    if (int64_t{m.daysUsed} + row.dayCost > 365 && row.caption != "..１年を終える") row.enabled = 0;
-    if (row.maxUses != 0 && countOf(m.useCount, index) > row.maxUses) row.enabled = 0;
-    if (countOf(m.usedThisYear, index) != 0 && row.page >= 10 && row.page <= 99) row.enabled = 0;
+    if (!affordable(game, row)) return false;
+    if (int64_t{m.daysUsed} + row.dayCost > 365 && row.caption != "..１年を終える") return false;
+    if (row.maxUses != 0 && countOf(m.useCount, index) > row.maxUses) return false;
+    return !(countOf(m.usedThisYear, index) != 0 && row.page >= 10 && row.page <= 99);
 }
 
 }  // namespace
@@ -124,7 +133,7 @@ void updateMenu(Game& game) {
         ease(row.curX, row.targetX);
         ease(row.curY, row.targetY);
         if (isHovered(game, row)) menu.hoveredRow = i;
-        updateAvailability(game, i, row);
+        row.enabled = availableNow(game, i, row) ? 1 : 0;
         paintMenuRow(game, row);
     }
     if (game.clickPending >= 1) {

@@ -99,6 +99,29 @@ TEST_F(Navigation, UnaffordableRowsAreOfferedGreyWithTheirCost) {
     EXPECT_EQ(row(301).enabled, 0);
 }
 
+// A purchase settles at once and leaves the page up: the rows it can no longer
+// pay for go grey on the same page, and money never goes below 0.
+TEST_F(Navigation, SpendingOnAPageGreysTheRowsItCanNoLongerPayFor) {
+    game.my.money = 3;
+    game.my.useCount[328] = 9;  // 日章旗 is sold after nine visits to 靖国神社
+    game.my.itemCount[2] = 1;   // and the demonstration needs this item
+    open(10);
+    ASSERT_EQ(row(326).enabled, 1);
+    ASSERT_EQ(row(306).enabled, 1);  // 保守系デモ参加, 3
+    clickOn(326);                    // 日章旗を買う, 1
+    EXPECT_EQ(game.my.money, 2);
+    ASSERT_TRUE(game.queue.empty());
+    minamori::updateMenu(game);
+    EXPECT_EQ(row(306).enabled, 0);
+    clickOn(306);
+    EXPECT_EQ(game.my.money, 2);
+    EXPECT_EQ(game.my.useCount[306], 0);
+
+    game.my.money = 50;  // money that arrives without a new layout is spendable
+    minamori::updateMenu(game);
+    EXPECT_EQ(row(306).enabled, 1);
+}
+
 TEST_F(Navigation, TitlePagesGrowUpwardOthersDownward) {
     game.my.gameStarted = 0;
     open(5);
