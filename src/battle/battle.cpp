@@ -146,8 +146,10 @@ void startBattle(Game& game, int32_t n) {
     tenemy& e = b.enemy;
     e.level = adjustedLevel(game, e.level);
     const tmy& m = game.my;
-    const int64_t hp = game.R(2) + 2 * int64_t{e.level} + 1 +
-                       game.R(int64_t{m.level} + 1 + m.vitality / 2) + m.vitality / 2;
+    // Two draws, in this order: C++ leaves the operands of + unordered.
+    const int64_t luck = game.R(2);
+    const int64_t growth = game.R(int64_t{m.level} + 1 + m.vitality / 2);
+    const int64_t hp = luck + 2 * int64_t{e.level} + 1 + growth + m.vitality / 2;
     e.hp = e.maxHp = saturate32(hp);
     e.attack = addSat(e.level, 1);
     playSound(game, "enemy.wav");
