@@ -10,8 +10,9 @@ void addLogLine(Game& game, const std::string& text, const std::string& colourNa
     const int32_t code = colourCode(colourName);
     const std::vector<std::string> lines = game.text.wrap(text, kFormFont, kLogBoxWidth);
     game.log.add(lines, code);
-    // The history keeps the screen lines just added, oldest first.
-    for (int i = lines.size() < 2 ? 0 : 1; i >= 0; --i) game.history.add(game.log.entry(i));
+    // The history keeps every screen line, oldest first.
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        game.history.add(tmoji_efe{screenLine(lines, i), code});
 }
 
 void addGreyLine(Game& game, const std::string& text) { addLogLine(game, text, "silver"); }

@@ -7,7 +7,8 @@ namespace minamori {
 
 class Game;
 
-// Adds a text in a named colour, split into at most two screen lines.
+// Adds a text in a named colour, wrapped into screen lines: every one after
+// the first indented by a full-width space.
 void addLogLine(Game& game, const std::string& text, const std::string& colourName);
 void addGreyLine(Game& game, const std::string& text);
 // Empties the log; does nothing once the window has begun to close.

@@ -13,14 +13,17 @@ struct tmoji_efe {
     int32_t code = 0;  // colour code
 };
 
+// The text of wrapped line i on screen: a continuation is indented by "　".
+std::string screenLine(const std::vector<std::string>& wrappedLines, std::size_t i);
+
 class MessageLog {
 public:
     static constexpr int kEntries = 21;
     static constexpr int kShown = 8;
 
-    // Adds the screen lines a text was split into: one, or two with the second
-    // indented by a full-width space. Further lines are dropped.
-    void add(const std::vector<std::string>& screenLines, int32_t code);
+    // Adds the lines a text was wrapped into, each after the first indented by
+    // a full-width space (see screenLine); an empty list adds one empty line.
+    void add(const std::vector<std::string>& wrappedLines, int32_t code);
     void clear();
     const tmoji_efe& entry(int i) const { return entries_[i]; }
 

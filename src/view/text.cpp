@@ -1,5 +1,7 @@
 #include "view/text.h"
 
+#include <algorithm>
+
 #include "core/utf8.h"
 
 namespace minamori {
@@ -53,38 +55,55 @@ void TextPainter::draw(Canvas& canvas, int x, int y, const std::string& text,
     }
 }
 
+// The longest run of characters from start that fits the box, at least one.
+// The bound is found by doubling and then halved down, so a line costs time in
+// proportion to its own length, not to the rest of the text: a text of any
+// length wraps in time linear in it.
+std::size_t TextPainter::fittingEnd(const std::vector<std::string>& chars, std::size_t start,
+                                    const FontSpec& font, int boxWidth) {
+    auto fits = [&](std::size_t end) {
+        std::string s;
+        for (std::size_t i = start; i < end; ++i) s += chars[i];
+        return engine_->textWidth(s, font) <= boxWidth;
+    };
+    std::size_t lo = start + 1;  // fits, or is taken anyway
+    std::size_t step = 1;
+    while (lo < chars.size() && fits(std::min(chars.size(), lo + step))) {
+        lo = std::min(chars.size(), lo + step);
+        step *= 2;
+    }
+    std::size_t hi = std::min(chars.size(), lo + step);  // too long, unless the text ends first
+    if (lo == chars.size()) return lo;
+    hi -= 1;  // the largest end still in question
+    while (lo < hi) {
+        const std::size_t mid = (lo + hi + 1) / 2;
+        if (fits(mid))
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    return lo;
+}
+
 std::vector<std::string> TextPainter::wrap(const std::string& text, const FontSpec& font,
                                            int boxWidth) {
     std::vector<std::string> lines;
-    std::vector<std::string> rest = utf8Characters(text);
-    auto joined = [&](std::size_t from, std::size_t to) {
-        std::string s;
-        for (std::size_t i = from; i < to; ++i) s += rest[i];
-        return s;
-    };
+    const std::vector<std::string> chars = utf8Characters(text);
     std::size_t start = 0;
-    while (start < rest.size()) {
-        // The longest run of characters that fits, at least one.
-        std::size_t lo = start + 1, hi = rest.size();
-        while (lo < hi) {
-            const std::size_t mid = (lo + hi + 1) / 2;
-            if (textWidth(joined(start, mid), font) <= boxWidth)
-                lo = mid;
-            else
-                hi = mid - 1;
-        }
-        std::size_t end = lo;
-        if (end < rest.size() && !isBlank(rest[end])) {
+    while (start < chars.size()) {
+        std::size_t end = fittingEnd(chars, start, font, boxWidth);
+        if (end < chars.size() && !isBlank(chars[end])) {
             // Prefer to break after the last blank inside the run.
             for (std::size_t i = end; i > start + 1; --i)
-                if (isBlank(rest[i - 1])) {
+                if (isBlank(chars[i - 1])) {
                     end = i;
                     break;
                 }
         }
-        std::string line = joined(start, end);
+        std::string line;
+        for (std::size_t i = start; i < end; ++i) line += chars[i];
         // Blanks at a break belong to neither line.
-        while (end < rest.size() && isBlank(rest[end])) ++end;
+        while (end < chars.size() && isBlank(chars[end])) ++end;
         lines.push_back(std::move(line));
         start = end;
     }

@@ -32,6 +32,8 @@ public:
     std::vector<std::string> wrap(const std::string& text, const FontSpec& font, int boxWidth);
 
 private:
+    std::size_t fittingEnd(const std::vector<std::string>& chars, std::size_t start,
+                           const FontSpec& font, int boxWidth);
     const TextImage& rendered(const std::string& text, const FontSpec& font);
 
     FontEngine* engine_;

@@ -97,10 +97,41 @@ TEST_F(Frame, LogIsSplitLikeAWordWrappingBoxOf510Pixels) {
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0].size(), 34u * 3);  // never inside a character
 
+    // Every line is kept, each after the first indented, in the log and the history.
     minamori::addLogLine(game, kanji, "pink");
-    EXPECT_EQ(game.log.entry(1).text, lines[0]);
-    EXPECT_EQ(game.log.entry(0).text, "\u3000" + lines[1]);  // the third line is dropped
-    EXPECT_TRUE(game.log.entry(2).text.empty());
+    EXPECT_EQ(game.log.entry(2).text, lines[0]);
+    EXPECT_EQ(game.log.entry(1).text, "\u3000" + lines[1]);
+    EXPECT_EQ(game.log.entry(0).text, "\u3000" + lines[2]);
+    EXPECT_TRUE(game.log.entry(3).text.empty());
+    ASSERT_EQ(game.history.size(), 3);
+    EXPECT_EQ(game.history.line(0).text, lines[0]);
+    EXPECT_EQ(game.history.line(2).text, "\u3000" + lines[2]);
+}
+
+// A metric that counts how much text it measured: wrapping must cost in
+// proportion to the text, not to its square.
+class CountingFonts : public minamori::BoxFontEngine {
+public:
+    int textWidth(const std::string& text, const FontSpec& font) override {
+        measured += text.size();
+        return BoxFontEngine::textWidth(text, font);
+    }
+    std::size_t measured = 0;
+};
+
+TEST(Wrapping, CostsTimeInProportionToTheText) {
+    CountingFonts fonts;
+    minamori::TextPainter text(fonts);
+    std::size_t perByte[2] = {};
+    for (int run = 0; run < 2; ++run) {
+        const std::string line(run == 0 ? 8000 : 64000, 'x');
+        fonts.measured = 0;
+        const auto lines = text.wrap(line, minamori::kFormFont, 510);
+        EXPECT_EQ(lines.size(), (line.size() + 71) / 72);
+        perByte[run] = fonts.measured / line.size();
+    }
+    EXPECT_LE(perByte[1], perByte[0] + 1);  // eight times the text, the same cost a byte
+    EXPECT_LT(perByte[1], 40u);
 }
 
 }  // namespace
