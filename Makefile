@@ -16,7 +16,7 @@ test-deps:
 	@bash tools/install-deps.sh --test
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) > /dev/null
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DMINAMORI_WERROR=ON > /dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
