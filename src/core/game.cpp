@@ -1,5 +1,7 @@
 #include "core/game.h"
 
+#include "core/file_io.h"
+
 namespace minamori {
 
 Game::Game(std::filesystem::path dataDir, uint64_t seed)
@@ -14,6 +16,11 @@ Game::Game(Services services, GamePaths paths, uint64_t seed)
     if (!services_.dialogs) services_.dialogs = &recorder_;
     if (!services_.window) services_.window = &recorder_;
     if (!services_.fonts) services_.fonts = &boxFonts_;
+}
+
+std::filesystem::path Game::loadPath() const {
+    if (paths_.earlierSave.empty() || somethingAt(paths_.saveFile)) return paths_.saveFile;
+    return paths_.earlierSave;
 }
 
 bool isPlainFileName(const std::string& name) {

@@ -80,6 +80,9 @@ public:
     int32_t frameInterval = 90;  // the frame timer's interval in ms
     int64_t nextRateCheck = 0;   // ms on the shell's clock
     bool closing = false;  // the window has begun to close
+    // Not empty while saving is refused, saying why: an unreadable save that
+    // could not be moved aside must not be overwritten.
+    std::string saveRefusal;
 
     Random rng;
     int32_t R(int64_t n) { return rng.R(n); }
@@ -90,6 +93,9 @@ public:
     // Files.
     const std::filesystem::path& dataDir() const { return paths_.content; }
     const std::filesystem::path& savePath() const { return paths_.saveFile; }
+    // The save to read: savePath, or while nothing is there an earlier save
+    // from a place the game can no longer write.
+    std::filesystem::path loadPath() const;
     const std::filesystem::path& recordsDir() const { return paths_.recordsDir; }
     std::filesystem::path datPath(const std::string& name) const {
         return paths_.content / "dat" / name;

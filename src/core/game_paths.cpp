@@ -41,6 +41,7 @@ GamePaths locateGamePaths(const fs::path& exeDir, const char* xdgDataHome, const
     GamePaths paths(exeDir);
     if (hasPictures(exeDir) && !isWritableFolder(exeDir / "dat")) {
         const fs::path user = userDataFolder(xdgDataHome, home);
+        paths.earlierSave = paths.saveFile;
         paths.saveFile = user / "my.dat";
         paths.recordsDir = user;
     }

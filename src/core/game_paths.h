@@ -19,14 +19,18 @@ struct GamePaths {
     std::filesystem::path content;     // holds cg/ (pictures) and dat/ (sounds, music)
     std::filesystem::path saveFile;    // the save file, my.dat
     std::filesystem::path recordsDir;  // where the clear records are written
+    // A save left where the game can no longer write: read while saveFile does
+    // not exist yet, so that moving the saves elsewhere loses no game.
+    std::filesystem::path earlierSave;
 };
 
 // The places of the desktop game whose program lies in exeDir. Content lies
 // beside the program (a build folder) or in exeDir/../share/minamori (an
 // installed game). Saves stay beside a build folder's content while its dat/
 // is writable; an installed game saves into the per-user data folder
-// ($XDG_DATA_HOME/minamori, else $HOME/.local/share/minamori). Null
-// environment values count as unset.
+// ($XDG_DATA_HOME/minamori, else $HOME/.local/share/minamori), and so does a
+// build folder whose dat/ is read-only, reading the save it holds until the
+// first save of its own. Null environment values count as unset.
 GamePaths locateGamePaths(const std::filesystem::path& exeDir, const char* xdgDataHome,
                           const char* home);
 

@@ -130,15 +130,26 @@ std::string encodeSave(Game& game) {
     return joinCrLf(lines);
 }
 
+std::string cutTitle(const std::string& title) {
+    if (title.size() <= kTitleTextLimit) return title;
+    std::size_t end = kTitleTextLimit;
+    while (end > 0 && (static_cast<unsigned char>(title[end]) & 0xC0) == 0x80) --end;
+    return title.substr(0, end);
+}
+
 LoadResult decodeSave(Game& game, const std::string& bytes, std::string& error) {
-    SaveReader reader(bytes);
+    // An editor may have put a UTF-8 byte-order mark before the first line.
+    const std::string_view kBom = "\xEF\xBB\xBF";
+    const std::string body =
+        std::string_view(bytes).substr(0, kBom.size()) == kBom ? bytes.substr(kBom.size()) : bytes;
+    SaveReader reader(body);
     for (const SaveLine& line : saveLayout(game.my, game.countries)) {
         if (line.text) {
-            *line.text = cp932ToUtf8(reader.readLine());
+            *line.text = cutTitle(cp932ToUtf8(reader.readLine()));
             continue;
         }
         if (!reader.readNumber(*line.number)) {
-            error = game.savePath().string() + ": " + std::to_string(reader.badLine()) +
+            error = game.loadPath().string() + ": " + std::to_string(reader.badLine()) +
                     "行目に数値でない値があります";
             return LoadResult::kFailed;
         }
@@ -148,7 +159,7 @@ LoadResult decodeSave(Game& game, const std::string& bytes, std::string& error) 
 
 LoadResult readSaveFile(Game& game, std::string& error) {
     std::string bytes;
-    switch (readWholeFile(game.savePath(), bytes, error)) {
+    switch (readWholeFile(game.loadPath(), bytes, error, kSaveSizeLimit)) {
         case ReadResult::kMissing:
             return LoadResult::kMissing;
         case ReadResult::kFailed:
@@ -159,10 +170,48 @@ LoadResult readSaveFile(Game& game, std::string& error) {
     return decodeSave(game, bytes, error);
 }
 
+namespace {
+
+std::string movedSavesText(const Game& game) {
+    return "セーブデータのフォルダ " + game.loadPath().parent_path().string() +
+           " には書き込めないため、これからのセーブは " + game.savePath().string() +
+           " に書き込みます。";
+}
+
+// Said once, when a game read from a place it can no longer write is about to
+// be saved somewhere else: its first save there ends it.
+void reportMovedSaves(Game& game) {
+    if (game.loadPath() != game.savePath()) game.dialogs().showMessage(movedSavesText(game));
+}
+
+// A save that could not be read would be overwritten by the next save with
+// what little was read: it is moved aside first, and the box says where.
+void reportUnreadSave(Game& game, const std::string& error) {
+    std::string text = "セーブデータを読み込めませんでした。\n" + error;
+    const std::filesystem::path unread = game.loadPath();
+    if (unread != game.savePath()) {
+        // Saves go elsewhere now, so the file stays untouched where it is.
+        game.dialogs().showMessage(text + "\n" + movedSavesText(game));
+        return;
+    }
+    std::string why;
+    const std::filesystem::path kept = moveAside(unread, "unreadable", why);
+    if (kept.empty()) {
+        text += "\n読めなかったファイルを残せなかったため、このゲームはセーブしません。\n" + why;
+        game.saveRefusal = "読めなかった " + unread.string() + " を上書きしないためです";
+    } else {
+        text += "\n読めなかったファイルは " + kept.string() + " として残してあります。";
+    }
+    game.dialogs().showMessage(text);
+}
+
+}  // namespace
+
 void loadGame(Game& game) {
     std::string error;
     switch (readSaveFile(game, error)) {
         case LoadResult::kLoaded:
+            reportMovedSaves(game);
             trimHistoryToSave(game);
             break;
         case LoadResult::kMissing:
@@ -170,13 +219,17 @@ void loadGame(Game& game) {
             trimHistoryToSave(game);
             break;
         case LoadResult::kFailed:
-            game.dialogs().showMessage("セーブデータを読み込めませんでした。\n" + error);
+            reportUnreadSave(game, error);
             break;
     }
+    // Figures no game reaches (a hand-edited file) must not hide every row of
+    // the title menu before the first frame's clamp.
+    normaliseLoadedState(game);
     fillNameTables(game);
 }
 
 std::string writeSaveFile(Game& game) {
+    if (!game.saveRefusal.empty()) return game.savePath().string() + ": " + game.saveRefusal;
     return writeFileAtomically(game.savePath(), encodeSave(game));
 }
 

@@ -1,6 +1,7 @@
 // The save file dat/my.dat and the clear record written at each game clear.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -12,6 +13,11 @@ namespace minamori {
 class Game;
 
 constexpr int kSaveLines = 6092;
+// No save the game writes comes near this; a larger file is not read.
+constexpr std::size_t kSaveSizeLimit = std::size_t{1} << 20;
+// Titles are a few words; a longer one read from a file is cut here (bytes of
+// UTF-8, at a character's start), as drawing it would cost without end.
+constexpr std::size_t kTitleTextLimit = 256;
 
 // One line of the save file: a number field, or the title text.
 struct SaveLine {
@@ -37,9 +43,12 @@ LoadResult readSaveFile(Game& game, std::string& error);
 LoadResult decodeSave(Game& game, const std::string& bytes, std::string& error);
 
 // Loads the saved game the way start-up does: a missing file starts a new game
-// quietly, an unreadable one is reported in a message box and play goes on with
-// what was read. The fixed name tables are filled in every case. The history's
-// rows of years after the loaded one are dropped (not after a failed read).
+// quietly; an unreadable one is moved aside (never to be overwritten), reported
+// in a message box with the place it was kept, and play goes on with what was
+// read. A save read from a place the game can no longer write is reported once
+// with where saves now go. What was read is brought into range, and the fixed
+// name tables are filled, in every case. The history's rows of years after
+// the loaded one are dropped (not after a failed read).
 void loadGame(Game& game);
 
 // Writes the save file; a failure is reported in a message box. True on success.

@@ -91,4 +91,14 @@ void normaliseState(Game& game) {
     }
 }
 
+void normaliseLoadedState(Game& game) {
+    normaliseState(game);
+    tmy& m = game.my;
+    m.daysUsed = std::clamp(m.daysUsed, 0, 365);
+    m.level = std::max(m.level, 0);
+    m.vitality = std::max(m.vitality, 0);
+    m.intelligence = std::max(m.intelligence, 0);
+    m.gameStarted = std::clamp(m.gameStarted, 0, 1);
+}
+
 }  // namespace minamori

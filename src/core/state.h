@@ -12,4 +12,9 @@ void newGame(Game& game);
 // Holds money, danger, charisma, lifespan, hit points and the country figures in range.
 void normaliseState(Game& game);
 
+// normaliseState, and the figures that play never takes out of range but a
+// hand-edited save can: the day of the year, level, 体力 and 知力, and the
+// started mark, on which the title menu's rows depend.
+void normaliseLoadedState(Game& game);
+
 }  // namespace minamori

@@ -61,6 +61,7 @@ TEST(GamePaths, ReadOnlyBuildFolderSavesInTheUserDataFolder) {
     ::chmod((temp.path() / "dat").c_str(), 0755);
     EXPECT_EQ(paths.content, temp.path());
     EXPECT_EQ(paths.saveFile, fs::path("/xdg/minamori/my.dat"));
+    EXPECT_EQ(paths.earlierSave, temp.path() / "dat" / "my.dat");  // read until the first save
 }
 
 TEST(GamePaths, SaveAndClearRecordGoWhereThePathsSay) {
