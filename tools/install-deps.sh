@@ -13,7 +13,8 @@ packages=(
   fonts-ipafont-gothic timgm6mb-soundfont
 )
 if [[ "${1:-}" == "--test" ]]; then
-  packages+=(xvfb xdotool x11-utils x11-apps clang libclang-rt-14-dev)
+  # xvfb-run needs xauth, which only a recommendation brings.
+  packages+=(xvfb xauth xdotool x11-utils x11-apps clang libclang-rt-14-dev)
 fi
 
 missing=()
