@@ -12,13 +12,15 @@ namespace {
 // Most wanted first. Each list ends with the other kind's faces: fixed text in
 // a proportional face still reads, boxes do not.
 constexpr const char* kProportionalFamilies[] = {
-    "IPAPGothic", "Noto Sans CJK JP", "VL PGothic", "TakaoPGothic",
-    "IPAGothic", "VL Gothic", "TakaoGothic", "Noto Sans Mono CJK JP"};
+    "IPAPGothic", "Noto Sans CJK JP", "VL PGothic",  "TakaoPGothic",
+    "IPAGothic",  "VL Gothic",        "TakaoGothic", "Noto Sans Mono CJK JP"};
 constexpr const char* kFixedFamilies[] = {
-    "IPAGothic", "Noto Sans Mono CJK JP", "VL Gothic", "TakaoGothic",
-    "IPAPGothic", "Noto Sans CJK JP", "VL PGothic", "TakaoPGothic"};
+    "IPAGothic",  "Noto Sans Mono CJK JP", "VL Gothic",  "TakaoGothic",
+    "IPAPGothic", "Noto Sans CJK JP",      "VL PGothic", "TakaoPGothic"};
 
-const FcChar8* fc(const char* text) { return reinterpret_cast<const FcChar8*>(text); }
+const FcChar8* fc(const char* text) {
+    return reinterpret_cast<const FcChar8*>(text);
+}
 
 bool hasSample(FcPattern* font) {
     FcCharSet* chars = nullptr;
@@ -38,8 +40,7 @@ bool claimsJapanese(FcPattern* font) {
 std::string folded(const char* name) {
     std::string out;
     for (; *name; ++name)
-        if (*name != ' ')
-            out += static_cast<char>(std::tolower(static_cast<unsigned char>(*name)));
+        if (*name != ' ') out += static_cast<char>(std::tolower(static_cast<unsigned char>(*name)));
     return out;
 }
 
@@ -116,8 +117,9 @@ FontFile choose(FcConfig* config, const char* const (&families)[N], const char* 
 
 std::string missingJapaneseFontMessage() {
     // Two short lines: a message box does not wrap them.
-    return std::string("no Japanese font found: no installed font has the kana and kanji.\n"
-                       "Install the package ") +
+    return std::string(
+               "no Japanese font found: no installed font has the kana and kanji.\n"
+               "Install the package ") +
            kJapaneseFontPackage + " (sudo apt-get install " + kJapaneseFontPackage + ").";
 }
 

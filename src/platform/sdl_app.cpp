@@ -173,7 +173,8 @@ int runDesktopGame(const GamePaths& paths) {
     std::unique_ptr<TtfFontEngine> fonts = TtfFontEngine::create(fontError);
     // Without Japanese glyphs every text would be boxes: say why and stop.
     if (!fonts) {
-        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "ミナモリ!!", fontError.c_str(), video.window());
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "ミナモリ!!", fontError.c_str(),
+                                 video.window());
         return fail(fontError);
     }
 

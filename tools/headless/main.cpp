@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
         }
     }
 
-    // Pictures with boxes for text would pass for the game's own: only on request.
+    // Shots with boxes for text would pass for the game's own: fixed metrics only on request.
     std::unique_ptr<minamori::TtfFontEngine> fonts;
     if (!boxFonts) {
         std::string fontError;
