@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs to build and run, skipping those
 # already present; with --test also those its tests need (the window test's X
-# server and tools, clang for the sanitized soak and fuzz build). Used by
-# `make run` and `make test`.
+# server, its tools and the fonts of its message boxes, clang for the sanitized
+# soak and fuzz build, DejaVu and VL Gothic for the font choice without the IPA
+# faces). Used by `make run` and `make test`.
 set -euo pipefail
 
 packages=(
@@ -13,8 +14,10 @@ packages=(
   fonts-ipafont-gothic timgm6mb-soundfont
 )
 if [[ "${1:-}" == "--test" ]]; then
-  # xvfb-run needs xauth, which only a recommendation brings.
-  packages+=(xvfb xauth xdotool x11-utils x11-apps clang libclang-rt-14-dev)
+  # xvfb-run needs xauth, which only a recommendation brings; the fonts are
+  # those of the tests of a machine without the Japanese ones.
+  packages+=(xvfb xauth xdotool x11-utils x11-apps clang libclang-rt-14-dev
+    xfonts-base fonts-dejavu-core fonts-vlgothic)
 fi
 
 missing=()

@@ -171,7 +171,12 @@ int runDesktopGame(const GamePaths& paths) {
     SdlAudio audio;
     std::string fontError;
     std::unique_ptr<TtfFontEngine> fonts = TtfFontEngine::create(fontError);
-    if (!fonts) dialogs.showMessage("フォントを読み込めませんでした。\n" + fontError);
+    // Without Japanese glyphs every text would be boxes: say why and stop.
+    if (!fonts) {
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "ミナモリ!!", fontError.c_str(),
+                                 video.window());
+        return fail(fontError);
+    }
 
     Game game(Services{&audio, &dialogs, &host, fonts.get()}, paths, clockSeed());
     formCreate(game);

@@ -2,44 +2,47 @@
 
 #include <SDL.h>
 #include <SDL_ttf.h>
-#include <fontconfig/fontconfig.h>
 
 namespace minamori {
 
-std::string findFontFile(const std::string& family) {
-    // The default configuration, loaded once from fontconfig's cache.
-    if (!FcInit()) return {};
-    FcConfig* config = FcConfigGetCurrent();
-    std::string file;
-    FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(family.c_str()));
-    FcConfigSubstitute(config, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
-    FcResult result = FcResultNoMatch;
-    if (FcPattern* match = FcFontMatch(config, pattern, &result)) {
-        FcChar8* path = nullptr;
-        if (FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch && path)
-            file = reinterpret_cast<const char*>(path);
-        FcPatternDestroy(match);
-    }
-    FcPatternDestroy(pattern);
-    return file;
+namespace {
+
+bool hasSample(TTF_Font* font) {
+    for (const char32_t* c = kJapaneseSample; *c; ++c)
+        if (!TTF_GlyphIsProvided32(font, static_cast<Uint32>(*c))) return false;
+    return true;
 }
 
+}  // namespace
+
 std::unique_ptr<TtfFontEngine> TtfFontEngine::create(std::string& error) {
+    return create(chooseJapaneseFonts(), error);
+}
+
+std::unique_ptr<TtfFontEngine> TtfFontEngine::create(const JapaneseFonts& faces,
+                                                     std::string& error) {
+    if (!faces.found()) {
+        error = missingJapaneseFontMessage();
+        return nullptr;
+    }
     if (TTF_WasInit() == 0 && TTF_Init() != 0) {
         error = std::string("SDL_ttf: ") + TTF_GetError();
         return nullptr;
     }
     std::unique_ptr<TtfFontEngine> engine(new TtfFontEngine());
-    engine->proportionalFile_ = findFontFile("IPAPGothic");
-    engine->fixedFile_ = findFontFile("IPAGothic");
-    if (engine->proportionalFile_.empty() || engine->fixedFile_.empty()) {
-        error = "fontconfig found no IPAPGothic or IPAGothic font";
-        return nullptr;
-    }
-    if (!engine->open(FontSpec{})) {
-        error = "cannot open " + engine->proportionalFile_ + ": " + TTF_GetError();
-        return nullptr;
+    engine->faces_ = faces;
+    // The file fontconfig described may still not be the one SDL_ttf reads.
+    for (const FontFace face : {FontFace::kProportional, FontFace::kFixed}) {
+        const FontFile& file = face == FontFace::kFixed ? faces.fixed : faces.proportional;
+        TTF_Font* font = engine->open(FontSpec{face});
+        if (!font) {
+            error = "cannot open " + file.file + ": " + TTF_GetError();
+            return nullptr;
+        }
+        if (!hasSample(font)) {
+            error = file.file + " has no Japanese glyphs; " + missingJapaneseFontMessage();
+            return nullptr;
+        }
     }
     return engine;
 }
@@ -52,9 +55,10 @@ TtfFontEngine::~TtfFontEngine() {
 TTF_Font* TtfFontEngine::open(const FontSpec& spec) {
     auto it = fonts_.find(spec);
     if (it != fonts_.end()) return it->second;
-    const std::string& file = spec.face == FontFace::kFixed ? fixedFile_ : proportionalFile_;
-    TTF_Font* font = TTF_OpenFontDPI(file.c_str(), spec.size, static_cast<unsigned>(spec.dpi),
-                                     static_cast<unsigned>(spec.dpi));
+    const FontFile& file = spec.face == FontFace::kFixed ? faces_.fixed : faces_.proportional;
+    TTF_Font* font = TTF_OpenFontIndexDPI(file.file.c_str(), spec.size, file.index,
+                                          static_cast<unsigned>(spec.dpi),
+                                          static_cast<unsigned>(spec.dpi));
     if (font) TTF_SetFontStyle(font, spec.bold ? TTF_STYLE_BOLD : TTF_STYLE_NORMAL);
     fonts_.emplace(spec, font);
     return font;

@@ -1,11 +1,12 @@
 // The game's typefaces through SDL_ttf: "ＭＳ Ｐゴシック" is IPAPGothic and
-// "ＭＳ ゴシック" is IPAGothic, found through fontconfig.
+// "ＭＳ ゴシック" is IPAGothic, or other Japanese faces (see font_choice.h).
 #pragma once
 
 #include <map>
 #include <memory>
 #include <string>
 
+#include "platform/font_choice.h"
 #include "view/fonts.h"
 
 typedef struct _TTF_Font TTF_Font;
@@ -14,8 +15,10 @@ namespace minamori {
 
 class TtfFontEngine : public FontEngine {
 public:
-    // Nothing when SDL_ttf or the font files cannot be had.
+    // Nothing when SDL_ttf or no face with Japanese glyphs can be had; the
+    // error then names the package to install.
     static std::unique_ptr<TtfFontEngine> create(std::string& error);
+    static std::unique_ptr<TtfFontEngine> create(const JapaneseFonts& faces, std::string& error);
     ~TtfFontEngine() override;
 
     TextImage render(const std::string& text, const FontSpec& font) override;
@@ -26,12 +29,8 @@ private:
     TtfFontEngine() = default;
     TTF_Font* open(const FontSpec& font);
 
-    std::string proportionalFile_;
-    std::string fixedFile_;
+    JapaneseFonts faces_;
     std::map<FontSpec, TTF_Font*> fonts_;
 };
-
-// The file of the best match fontconfig finds for a family name; empty if none.
-std::string findFontFile(const std::string& family);
 
 }  // namespace minamori

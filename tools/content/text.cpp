@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "platform/font_choice.h"
+
 namespace content {
 
 namespace {
@@ -21,28 +23,21 @@ struct Mask {
 
 bool g_fontconfigStarted = false;
 
-std::string findFontFile(const char* family) {
-    if (!g_fontconfigStarted) g_fontconfigStarted = FcInit() == FcTrue;
-    FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(family));
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
-    FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-    std::string file;
-    FcChar8* path = nullptr;
-    if (match && FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch)
-        file = reinterpret_cast<const char*>(path);
-    if (match) FcPatternDestroy(match);
-    FcPatternDestroy(pattern);
-    if (file.empty()) throw std::runtime_error(std::string("font not found: ") + family);
-    return file;
+// The faces the game itself takes; boxes for the title's text are an error.
+const minamori::FontFile& chosenFont(bool proportional) {
+    static const minamori::JapaneseFonts faces = [] {
+        g_fontconfigStarted = FcInit() == FcTrue;
+        return minamori::chooseJapaneseFonts();
+    }();
+    if (!faces.found()) throw std::runtime_error(minamori::missingJapaneseFontMessage());
+    return proportional ? faces.proportional : faces.fixed;
 }
 
 Mask renderMask(const std::string& utf8, const TextStyle& style, int margin) {
     if (!TTF_WasInit() && TTF_Init() != 0) throw std::runtime_error("TTF_Init failed");
-    const std::string file = findFontFile(style.proportional ? "IPAPGothic" : "IPAGothic");
-    TTF_Font* font = TTF_OpenFont(file.c_str(), style.pixelSize);
-    if (!font) throw std::runtime_error("cannot open font " + file);
+    const minamori::FontFile& face = chosenFont(style.proportional);
+    TTF_Font* font = TTF_OpenFontIndex(face.file.c_str(), style.pixelSize, face.index);
+    if (!font) throw std::runtime_error("cannot open font " + face.file);
     SDL_Surface* raw = TTF_RenderUTF8_Blended(font, utf8.c_str(), SDL_Color{255, 255, 255, 255});
     TTF_CloseFont(font);
     if (!raw) throw std::runtime_error("cannot render text");

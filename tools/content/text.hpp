@@ -1,4 +1,5 @@
-// Japanese text drawn with the system's IPA Gothic font, outlined and shadowed.
+// Japanese text drawn with the game's own faces (IPA Gothic where installed),
+// outlined and shadowed.
 #pragma once
 
 #include <string>
@@ -21,7 +22,7 @@ struct TextStyle {
     float glowAlpha = 0;                // a soft wide glow behind everything
 };
 
-// Draws text centred on centreX with its top at topY. Throws when no font is found.
+// Draws text centred on centreX with its top at topY. Throws when no Japanese font is found.
 void drawText(Image& img, const std::string& utf8, int centreX, int topY, const TextStyle& style);
 
 // Releases the font libraries once all text is drawn.

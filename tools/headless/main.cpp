@@ -20,7 +20,9 @@ std::filesystem::path executableFolder() {
 }
 
 int usage() {
-    std::cerr << "usage: minamori-headless [--data DIR] [--seed N]\n";
+    std::cerr << "usage: minamori-headless [--data DIR] [--seed N] [--box-fonts]\n"
+                 "  --box-fonts  measure text with fixed metrics and draw none, whatever fonts\n"
+                 "               are installed (without it, no Japanese font is an error)\n";
     return 2;
 }
 
@@ -30,10 +32,13 @@ int main(int argc, char** argv) {
     std::filesystem::path dataDir = executableFolder();
     uint64_t seed = static_cast<uint64_t>(
         std::chrono::system_clock::now().time_since_epoch().count());
+    bool boxFonts = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--data" && i + 1 < argc) {
             dataDir = argv[++i];
+        } else if (arg == "--box-fonts") {
+            boxFonts = true;
         } else if (arg == "--seed" && i + 1 < argc) {
             const std::string text = argv[++i];
             try {
@@ -48,10 +53,17 @@ int main(int argc, char** argv) {
         }
     }
 
-    // Without the fonts text is measured with fixed metrics and not drawn.
-    std::string fontError;
-    std::unique_ptr<minamori::TtfFontEngine> fonts = minamori::TtfFontEngine::create(fontError);
-    if (!fonts) std::cerr << "minamori-headless: " << fontError << "\n";
+    // Shots with boxes for text would pass for the game's own: fixed metrics only on request.
+    std::unique_ptr<minamori::TtfFontEngine> fonts;
+    if (!boxFonts) {
+        std::string fontError;
+        fonts = minamori::TtfFontEngine::create(fontError);
+        if (!fonts) {
+            std::cerr << "minamori-headless: " << fontError
+                      << " Or run with --box-fonts: fixed metrics, no text drawn.\n";
+            return 1;
+        }
+    }
     minamori::HeadlessDriver driver(dataDir, seed, fonts.get());
     std::string line;
     while (!driver.finished() && std::getline(std::cin, line)) {
