@@ -60,7 +60,6 @@ void SdlAudio::addChannels(int count) {
         const int channel = static_cast<int>(gains_.size());
         gains_.emplace_back(0.0f);
         Mix_Volume(channel, MIX_MAX_VOLUME);
-        Mix_RegisterEffect(channel, scaleChannel, nullptr, &gains_.back());
     }
 }
 
@@ -96,6 +95,9 @@ void SdlAudio::playWave(const std::string& name, int volume) {
     }
     gains_[static_cast<std::size_t>(channel)].store(
         static_cast<float>(mixerVolume(volume)) / (MIX_MAX_VOLUME * kHeadroom), std::memory_order_relaxed);
+    // The mixer drops a channel's effects when it finishes: register it anew.
+    Mix_UnregisterEffect(channel, scaleChannel);
+    Mix_RegisterEffect(channel, scaleChannel, nullptr, &gains_[static_cast<std::size_t>(channel)]);
     Mix_PlayChannel(channel, it->second, 0);
 }
 
