@@ -102,12 +102,45 @@ void paintQuay(Image& img, const HarbourLight& light) {
         for (int y = kQuayTop; y < kQuayTop + 3; ++y) img.at(x, y) = img.at(x, y) * (0.55f + 0.15f * (y - kQuayTop));
 }
 
+// Glass fishing floats in rope nets, hung low on the wall below the panel's
+// rows, catching the light from the open side.
+void paintFloats(Image& img, float tone) {
+    struct Float {
+        float x, y, r;
+        Rgb glass;
+    };
+    const Float floats[] = {{262, 318, 13, {0.22f, 0.5f, 0.46f}},
+                            {296, 330, 15, {0.2f, 0.38f, 0.55f}},
+                            {334, 314, 12, {0.3f, 0.52f, 0.32f}}};
+    const float light = std::clamp(tone * 14, 0.2f, 1.0f);
+    for (const Float& f : floats) {
+        for (int y = static_cast<int>(f.y - f.r * 2.6f); y < static_cast<int>(f.y - f.r); ++y)  // the cord
+            img.blend(static_cast<int>(f.x), y, Rgb{0.3f, 0.24f, 0.16f} * light, 0.8f);
+        for (int y = static_cast<int>(f.y - f.r - 1); y <= static_cast<int>(f.y + f.r + 1); ++y)
+            for (int x = static_cast<int>(f.x - f.r - 1); x <= static_cast<int>(f.x + f.r + 1); ++x) {
+                const float dx = (x + 0.5f - f.x) / f.r, dy = (y + 0.5f - f.y) / f.r;
+                const float d = std::sqrt(dx * dx + dy * dy);
+                const float cover = clamp01((1 - d) * f.r + 0.5f);
+                if (cover <= 0) continue;
+                const float shade = 0.45f + 0.55f * clamp01(0.6f * dx - 0.4f * dy + 0.5f);
+                Rgb c = f.glass * (shade * light);
+                const float shine = std::exp(-((dx - 0.4f) * (dx - 0.4f) + (dy + 0.45f) * (dy + 0.45f)) * 30);
+                c = c + Rgb{0.9f, 0.95f, 1.0f} * (shine * 0.8f * light);
+                const bool net = std::fmod(std::abs(dx + dy) * 3.2f, 1.0f) < 0.12f ||
+                                 std::fmod(std::abs(dx - dy) * 3.2f + 0.5f, 1.0f) < 0.12f;
+                if (net) c = Rgb{0.36f, 0.28f, 0.18f} * light;
+                img.blend(x, y, c, cover);
+            }
+    }
+}
+
 }  // namespace
 
 void paintHarbour(Image& img, const HarbourLight& light) {
     paintQuay(img, light);
     paintWall(img, light.wall);
     paintCornerPost(img, light.rim, light.wall);
+    paintFloats(img, light.wall);
     paintEave(img, light.wall * 0.8f, light.rim);
     paintSignboard(img, light);
 }
