@@ -44,6 +44,8 @@ SdlAudio::SdlAudio() {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return;
     }
+    // The mixer keeps the 16-bit format asked for (only the rate and the
+    // channel count may change), which the gain and the limiter work on.
     int rate = 22050, channels = 2;
     Uint16 format = AUDIO_S16SYS;
     Mix_QuerySpec(&rate, &format, &channels);
