@@ -5,8 +5,30 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace minamori {
+
+namespace {
+
+// Each effect and the music are mixed at an eighth of their level, so that
+// eight full-scale sounds at once still fit the mixer's 16-bit sum; the
+// limiter after the mix gives the level back and turns down the rest.
+constexpr int kHeadroom = 8;
+
+// Scales a channel's samples by its gain before they join the mix.
+void scaleChannel(int, void* stream, int length, void* gain) {
+    const float g = static_cast<std::atomic<float>*>(gain)->load(std::memory_order_relaxed);
+    auto* samples = static_cast<int16_t*>(stream);
+    for (int i = 0; i < length / 2; ++i) samples[i] = static_cast<int16_t>(static_cast<float>(samples[i]) * g);
+}
+
+void limitMix(void* limiter, Uint8* stream, int length) {
+    static_cast<PeakLimiter*>(limiter)->process(reinterpret_cast<int16_t*>(stream),
+                                                static_cast<std::size_t>(length) / 2);
+}
+
+}  // namespace
 
 int mixerVolume(int volume) {
     const double gain = std::pow(10.0, std::min(volume, 0) / 2000.0);
@@ -22,14 +44,32 @@ SdlAudio::SdlAudio() {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return;
     }
-    Mix_AllocateChannels(16);
+    // The mixer keeps the 16-bit format asked for (only the rate and the
+    // channel count may change), which the gain and the limiter work on.
+    int rate = 22050, channels = 2;
+    Uint16 format = AUDIO_S16SYS;
+    Mix_QuerySpec(&rate, &format, &channels);
+    limiter_ = std::make_unique<PeakLimiter>(static_cast<float>(kHeadroom), rate, channels);
+    Mix_SetPostMix(limitMix, limiter_.get());
+    Mix_VolumeMusic(MIX_MAX_VOLUME / kHeadroom);
+    addChannels(16);
     open_ = true;
+}
+
+void SdlAudio::addChannels(int count) {
+    Mix_AllocateChannels(count);
+    while (static_cast<int>(gains_.size()) < count) {
+        const int channel = static_cast<int>(gains_.size());
+        gains_.emplace_back(0.0f);
+        Mix_Volume(channel, MIX_MAX_VOLUME);
+    }
 }
 
 SdlAudio::~SdlAudio() {
     if (!open_) return;
     Mix_HaltChannel(-1);
     Mix_HaltMusic();
+    Mix_SetPostMix(nullptr, nullptr);
     if (music_) Mix_FreeMusic(music_);
     for (auto& [name, chunk] : waves_)
         if (chunk) Mix_FreeChunk(chunk);
@@ -52,11 +92,14 @@ void SdlAudio::playWave(const std::string& name, int volume) {
     // Any number of sounds may overlap: make room when every channel is busy.
     int channel = Mix_GroupAvailable(-1);
     if (channel == -1) {
-        const int channels = Mix_AllocateChannels(-1);
-        Mix_AllocateChannels(channels * 2);
-        channel = channels;
+        channel = Mix_AllocateChannels(-1);
+        addChannels(channel * 2);
     }
-    Mix_Volume(channel, mixerVolume(volume));
+    gains_[static_cast<std::size_t>(channel)].store(
+        static_cast<float>(mixerVolume(volume)) / (MIX_MAX_VOLUME * kHeadroom), std::memory_order_relaxed);
+    // The mixer drops a channel's effects when it finishes: register it anew.
+    Mix_UnregisterEffect(channel, scaleChannel);
+    Mix_RegisterEffect(channel, scaleChannel, nullptr, &gains_[static_cast<std::size_t>(channel)]);
     Mix_PlayChannel(channel, it->second, 0);
 }
 

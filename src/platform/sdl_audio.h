@@ -1,10 +1,15 @@
-// Sound effects and MIDI music through SDL_mixer. Without an audio device every
+// Sound effects and MIDI music through SDL_mixer, mixed with headroom and a
+// limiter so that overlapping sounds never clip. Without an audio device every
 // call is a quiet no-op.
 #pragma once
 
+#include <atomic>
+#include <deque>
 #include <map>
+#include <memory>
 #include <string>
 
+#include "audio/limiter.h"
 #include "core/platform.h"
 
 struct Mix_Chunk;
@@ -27,7 +32,13 @@ public:
     void stopMusic() override;
 
 private:
+    void addChannels(int count);
+
     bool open_ = false;
+    // One gain a mixer channel, read by the mixing thread; a deque, so that
+    // adding channels leaves the earlier ones where the mixer holds them.
+    std::deque<std::atomic<float>> gains_;
+    std::unique_ptr<PeakLimiter> limiter_;
     std::map<std::string, Mix_Chunk*> waves_;
     Mix_Music* music_ = nullptr;
 };
