@@ -2,6 +2,7 @@
 // passes SDL implementations, tests and tools the recording ones below.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,10 +20,11 @@ public:
     virtual void stopMusic() = 0;
 };
 
-// Modal boxes shown to the player.
+// Modal boxes shown to the player; each returns once the box is answered.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
+    // Whether the player answered はい; the box opens with いいえ selected.
     virtual bool askYesNo(const std::string& text) = 0;
     virtual void showMessage(const std::string& text) = 0;
 };
@@ -45,15 +47,25 @@ public:
     void stopMusic() override { musicStops++; }
     bool askYesNo(const std::string& text) override {
         messageBoxes.push_back(text);
+        lastBox = AskedBox{text, true};
         return answerYes;
     }
-    void showMessage(const std::string& text) override { messageBoxes.push_back(text); }
+    void showMessage(const std::string& text) override {
+        messageBoxes.push_back(text);
+        lastBox = AskedBox{text, false};
+    }
     void closeWindow() override { closed = true; }
 
     std::vector<std::string> sounds;
     std::vector<std::string> music;
     int musicStops = 0;
     std::vector<std::string> messageBoxes;
+    // The most recent box, kept to be drawn later (the headless `boxshot`).
+    struct AskedBox {
+        std::string text;
+        bool yesNo = false;
+    };
+    std::optional<AskedBox> lastBox;
     bool answerYes = false;
     bool closed = false;
 };

@@ -49,22 +49,33 @@ uint64_t clockSeed() {
     return static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
-// F11 and Alt+Enter switch fullscreen; they are no keys of the game.
-bool isFullscreenKey(const SDL_KeyboardEvent& key) {
-    const SDL_Keycode sym = key.keysym.sym;
-    return sym == SDLK_F11 ||
-           ((sym == SDLK_RETURN || sym == SDLK_KP_ENTER) && (key.keysym.mod & KMOD_ALT));
+// What the event handlers work on.
+struct App {
+    Game& game;
+    SdlVideo& video;
+    SdlDialogs& dialogs;
+};
+
+// The window is asked to close: the game closes as every exit does. A box it
+// asks on the way is the answer to this request (see SdlDialogs).
+void closeRequested(App& app) {
+    app.dialogs.setAnsweringClose(true);
+    formClose(app.game);
+    app.dialogs.setAnsweringClose(false);
 }
 
-void handleWindowEvent(Game& game, SdlVideo& video, const SDL_WindowEvent& e) {
+void handleWindowEvent(App& app, const SDL_WindowEvent& e) {
     switch (e.event) {
         case SDL_WINDOWEVENT_CLOSE:
-            formClose(game);
+            // SDL follows the closing of its last window with a quit event: one
+            // request, which must not close a box the closing asks.
+            SDL_FlushEvent(SDL_QUIT);
+            closeRequested(app);
             break;
         // An uncovered or resized window needs its picture even if nothing changed.
         case SDL_WINDOWEVENT_EXPOSED:
         case SDL_WINDOWEVENT_SIZE_CHANGED:
-            video.invalidate();
+            app.video.invalidate();
             break;
         default:
             break;
@@ -86,13 +97,15 @@ void handleMouse(Game& game, const SdlVideo& video, const SDL_Event& e) {
         cgMouseDown(game, p->x, p->y, button == SDL_BUTTON_RIGHT);
 }
 
-void handleEvent(Game& game, SdlVideo& video, const SDL_Event& e) {
+void handleEvent(App& app, const SDL_Event& e) {
+    Game& game = app.game;
+    SdlVideo& video = app.video;
     switch (e.type) {
         case SDL_QUIT:
-            formClose(game);
+            closeRequested(app);
             break;
         case SDL_WINDOWEVENT:
-            handleWindowEvent(game, video, e.window);
+            handleWindowEvent(app, e.window);
             break;
         case SDL_MOUSEMOTION:
         case SDL_MOUSEBUTTONDOWN:
@@ -128,7 +141,9 @@ void reportFirstFrame() {
 }
 
 // Waits for events until the next frame is due; runs the frame when it is.
-void runLoop(Game& game, SdlVideo& video, const SdlWindowHost& host) {
+void runLoop(App& app, const SdlWindowHost& host) {
+    Game& game = app.game;
+    SdlVideo& video = app.video;
     uint64_t nextTick = SDL_GetTicks64();
     while (!host.closed) {
         const uint64_t now = SDL_GetTicks64();
@@ -143,7 +158,7 @@ void runLoop(Game& game, SdlVideo& video, const SdlWindowHost& host) {
         SDL_Event e;
         if (SDL_WaitEventTimeout(&e, static_cast<int>(nextTick - now))) {
             do {
-                handleEvent(game, video, e);
+                handleEvent(app, e);
             } while (!host.closed && SDL_PollEvent(&e));
         }
     }
@@ -179,8 +194,11 @@ int runDesktopGame(const GamePaths& paths) {
     }
 
     Game game(Services{&audio, &dialogs, &host, fonts.get()}, paths, clockSeed());
+    // From here on the boxes are the game's own, over its picture in its font.
+    if (fonts) dialogs.attach(video, game.screen.cg, *fonts);
     formCreate(game);
-    runLoop(game, video, host);
+    App app{game, video, dialogs};
+    runLoop(app, host);
     return 0;
 }
 

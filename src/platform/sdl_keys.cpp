@@ -46,6 +46,12 @@ void keyPressed(Game& game, SdlVideo& video, const SDL_KeyboardEvent& e) {
     if (formKeyDown(game, key)) video.warpPointer(game.mouseX, game.mouseY);
 }
 
+bool isFullscreenKey(const SDL_KeyboardEvent& key) {
+    const SDL_Keycode sym = key.keysym.sym;
+    return sym == SDLK_F11 ||
+           ((sym == SDLK_RETURN || sym == SDLK_KP_ENTER) && (key.keysym.mod & KMOD_ALT));
+}
+
 int32_t wheelSteps(const SDL_MouseWheelEvent& wheel) {
     return wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -wheel.y : wheel.y;
 }

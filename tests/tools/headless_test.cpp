@@ -10,6 +10,8 @@
 
 #include "core/temp_folder.h"
 #include "driver.h"
+#include "png_file.h"
+#include "view/dialog_box.h"
 
 using minamori::HeadlessDriver;
 using Json = nlohmann::json;
@@ -29,7 +31,7 @@ protected:
 TEST_F(Driver, BadCommandsAnswerWithAnError) {
     for (const char* command : {"dance", "click 700 10", "click a b", "click 5", "set nosuch 1",
                                 "set money abc", "set useCount.2000 1", "set countries.10.gdp 1",
-                                "tick -1", "answer maybe", "key f1"}) {
+                                "tick -1", "answer maybe", "key f1", "boxshot"}) {
         EXPECT_EQ(driver.execute(command).rfind("error:", 0), 0u) << command;
     }
     EXPECT_EQ(state()["money"], 5);  // nothing changed on the way
@@ -89,6 +91,24 @@ TEST_F(Driver, EscapeOnTheTitleErasesEverythingOnlyWhenConfirmed) {
     EXPECT_EQ(s["money"], 5);
     EXPECT_EQ(s["totalClearCount"], 0);
     EXPECT_EQ(s["clearCount"], Json::parse("[0,0,0,0]"));
+}
+
+TEST_F(Driver, BoxshotDrawsTheLatestBoxOverThePicture) {
+    ok("key esc");  // the reset box, answered いいえ
+    const std::string plain = (folder.path() / "plain.png").string();
+    const std::string boxed = (folder.path() / "boxed.png").string();
+    ok("shot " + plain);
+    ok("boxshot " + boxed);
+    const std::optional<minamori::Canvas> picture = minamori::readPng(plain);
+    const std::optional<minamori::Canvas> withBox = minamori::readPng(boxed);
+    ASSERT_TRUE(picture && withBox);
+    minamori::Canvas expected;
+    const minamori::DialogBox box(driver.game().text,
+                                  state()["messageBoxes"].back().get<std::string>(),
+                                  minamori::BoxKind::kYesNo);
+    box.draw(expected, *picture);
+    EXPECT_NE(withBox->pixels(), picture->pixels());
+    EXPECT_EQ(withBox->pixels(), expected.pixels());  // as it opens: いいえ selected
 }
 
 TEST_F(Driver, OddInputIsSurvived) {

@@ -4,6 +4,10 @@
 # tests/tools/easy_start_by_keys.txt, the same as the headless replay), then
 # Page Up shows the message history with the lines that have left the log.
 # The window must show what minamori-headless shows after the same keys.
+# First, on the title picture, Esc asks whether to erase every record: the box
+# is the game's own, drawn as the headless boxshot draws it, and opens on
+# いいえ, so Return erases and saves nothing; Esc, ← and Return answer はい,
+# which saves the erased records, and a click closes the "Done...." box.
 # usage: keys_test.sh BUILD_DIR TOOLS_DIR KEYS_FILE
 set -euo pipefail
 shopt -s nullglob
@@ -25,6 +29,11 @@ cp "$build/minamori" "$work/game/"
 { cat "$keys"; printf 'tick 3\nkey pageup\ntick 2\nshot %s\nquit\n' "$work/history.png"; } |
   "$build/minamori-headless" --seed 1 --data "$work/headless" > "$work/headless.out"
 if grep -q '^error' "$work/headless.out"; then cat "$work/headless.out"; exit 1; fi
+# The reset box and the box that follows it, as the headless program draws them.
+game_folder "$work/boxes" "$build"
+printf 'key esc\nboxshot %s\nanswer yes\nkey esc\nboxshot %s\n' "$work/reset.png" "$work/done.png" |
+  "$build/minamori-headless" --seed 1 --data "$work/boxes" > "$work/boxes.out"
+if grep -q '^error' "$work/boxes.out"; then cat "$work/boxes.out"; exit 1; fi
 
 SDL_AUDIODRIVER=dummy "$work/game/minamori" &
 pid=$!
@@ -71,6 +80,20 @@ play() {
 }
 
 expect_picture "$build/cg/title.bmp" 2
+xdotool key Escape
+expect_picture "$work/reset.png" 1
+cp "$work/shot.xwd" "$tools/keys_reset_box.xwd"  # kept for a look at the box
+xdotool key Return
+expect_picture "$build/cg/title.bmp" 1
+[[ ! -e "$work/game/dat/my.dat" ]] || { echo "Return on the reset box erased and saved"; exit 1; }
+xdotool key Escape Left Return
+expect_picture "$work/done.png" 1
+[[ -e "$work/game/dat/my.dat" ]] || { echo "←, Return on the reset box saved nothing"; exit 1; }
+# A one-line box's OK button lies a little below the middle of the picture.
+xdotool mousemove --window "$wid" 320 262 click 1
+expect_picture "$build/cg/title.bmp" 1
+echo "the reset box answered いいえ to Return, はい to ← and Return"
+
 play "$keys"
 sleep 0.5
 # The system's pointer followed the keys to the middle of 働く.

@@ -13,6 +13,7 @@
 #include "script/interpreter.h"
 #include "view/chart.h"
 #include "view/colours.h"
+#include "view/dialog_box.h"
 
 namespace minamori {
 
@@ -92,6 +93,7 @@ std::string HeadlessDriver::execute(const std::string& rawLine) {
     if (command == "tick") return tick(args);
     if (command == "shot") return shot(args);
     if (command == "chart") return chart(args);
+    if (command == "boxshot") return boxshot(args);
     if (command == "push") {
         game_.queue.pushLine(args);
         return "ok";
@@ -174,6 +176,18 @@ std::string HeadlessDriver::chart(const std::string& path) {
     if (path.empty()) return error("chart FILE.png");
     Canvas picture = game_.screen.cg;
     drawChart(game_, picture, readHistory(historyPath(game_)));
+    const std::string why = writePng(picture, path);
+    return why.empty() ? "ok" : error(why);
+}
+
+std::string HeadlessDriver::boxshot(const std::string& path) {
+    if (path.empty()) return error("boxshot FILE.png");
+    const std::optional<RecordingPlatform::AskedBox>& asked = game_.recorder().lastBox;
+    if (!asked) return error("no box has been shown");
+    const DialogBox box(game_.text, asked->text,
+                        asked->yesNo ? BoxKind::kYesNo : BoxKind::kMessage);
+    Canvas picture;
+    box.draw(picture, game_.screen.cg);
     const std::string why = writePng(picture, path);
     return why.empty() ? "ok" : error(why);
 }

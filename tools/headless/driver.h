@@ -32,6 +32,7 @@ private:
     std::string state();
     std::string shot(const std::string& path);
     std::string chart(const std::string& path);
+    std::string boxshot(const std::string& path);
 
     Game game_;
     int64_t clockMs_ = 0;  // frames run on a clock of their own, one interval each
