@@ -195,7 +195,7 @@ int runDesktopGame(const GamePaths& paths) {
 
     Game game(Services{&audio, &dialogs, &host, fonts.get()}, paths, clockSeed());
     // From here on the boxes are the game's own, over its picture in its font.
-    if (fonts) dialogs.attach(video, game.screen.cg, *fonts);
+    dialogs.attach(video, game.screen.cg, *fonts);
     formCreate(game);
     App app{game, video, dialogs};
     runLoop(app, host);
