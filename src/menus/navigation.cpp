@@ -55,9 +55,7 @@ void layOutMenuRow(Game& game, tmenu& row) {
     if (row.width == 0) row.width = kDefaultWidth;
     if (row.height == 0) row.height = kDefaultHeight;
     if (row.moneyCost >= 1) {
-        // Appended in two steps: " " + text trips GCC 12's false -Wrestrict at -O3.
-        row.caption += ' ';
-        row.caption += moneyText(row.moneyCost);
+        row.caption += " " + moneyText(row.moneyCost);
         if (!affordable(game, row)) row.enabled = 0;
     }
     // Rows share their border line; the title and reset pages grow upward.
