@@ -32,6 +32,7 @@
 #include "core/game.h"
 #include "core/save_file.h"
 #include "core/shell.h"
+#include "core/state.h"
 #include "driver.h"
 #include "invariants.h"
 #include "script/interpreter.h"
@@ -370,8 +371,14 @@ private:
 
         if (g.closing && !closed_) {
             closed_ = true;
-            closedMy_ = g.my;
-            closedCountries_ = g.countries;
+            // The next start-up gives it back as a load does: in range (a
+            // close between a click and the frame's clamp may save -1 years).
+            Game loaded;
+            loaded.my = g.my;
+            loaded.countries = g.countries;
+            minamori::normaliseLoadedState(loaded);
+            closedMy_ = loaded.my;
+            closedCountries_ = loaded.countries;
         }
     }
 
