@@ -37,6 +37,8 @@ struct PlayOptions {
     int difficulty = 0;             // 0 EASY, 1 NORMAL, 2 HARD, 3 EXTREAM
     int yearLimit = 200;            // stop at the morning of this year
     std::ostream* trace = nullptr;  // each command chosen and each year's figures
+    // Every driver command the player runs, in order, to replay the game later.
+    std::vector<std::string>* record = nullptr;
 };
 
 // Plays one game in the driver's data folder, from the title pictures to the

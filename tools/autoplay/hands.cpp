@@ -38,7 +38,8 @@ bool asksConfirmation(int row) { return (row >= 700 && row <= 704) || row == 750
 
 }  // namespace
 
-Hands::Hands(HeadlessDriver& driver) : driver_(driver) {}
+Hands::Hands(HeadlessDriver& driver, std::vector<std::string>* record)
+    : driver_(driver), record_(record) {}
 
 const Game& Hands::game() const { return driver_.game(); }
 
@@ -46,6 +47,7 @@ bool Hands::closed() const { return game().closing; }
 
 void Hands::run(const std::string& command) {
     ++commands_[command.substr(0, command.find(' '))];
+    if (record_) record_->push_back(command);
     const std::string answer = driver_.execute(command);
     if (answer != "ok") throw std::runtime_error(command + ": " + answer);
 }

@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "autoplay.h"
 
@@ -27,7 +28,8 @@ struct Ending {
 
 class Hands {
 public:
-    explicit Hands(HeadlessDriver& driver);
+    // Every command run is appended to record, when given.
+    explicit Hands(HeadlessDriver& driver, std::vector<std::string>* record = nullptr);
 
     const Game& game() const;
 
@@ -73,6 +75,7 @@ private:
     void fightTurn();
 
     HeadlessDriver& driver_;
+    std::vector<std::string>* record_;
     std::optional<Ending> ending_;
     double winWorth_ = 1;
     int ticks_ = 0;

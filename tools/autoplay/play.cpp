@@ -50,7 +50,7 @@ std::string percent(int part, size_t whole) {
 GameResult playGame(HeadlessDriver& driver, uint64_t seed, const PlayOptions& options) {
     if (options.difficulty < 0 || options.difficulty > 3)
         throw std::runtime_error("the difficulty is 0 to 3");
-    Hands hands(driver);
+    Hands hands(driver, options.record);
     startGame(hands, options.difficulty);
     Strategy strategy(hands, options.trace);
     const Game& g = driver.game();

@@ -11,6 +11,7 @@
 #include "fields.h"
 #include "png_file.h"
 #include "script/interpreter.h"
+#include "state_hash.h"
 #include "view/chart.h"
 #include "view/colours.h"
 #include "view/dialog_box.h"
@@ -66,6 +67,7 @@ std::string HeadlessDriver::execute(const std::string& rawLine) {
     const auto [command, args] = splitWord(line);
 
     if (command == "state") return state();
+    if (command == "hash") return hashText(stateHash(game_));
     if (command == "quit") {
         if (!formClose(game_)) return error("the save failed; the game stays open");
         finished_ = true;
