@@ -87,9 +87,6 @@ public:
     Random rng;
     int32_t R(int64_t n) { return rng.R(n); }
 
-    // Calls to parts of the game that only record for now, oldest first.
-    std::vector<std::string> callLog;
-
     // Files.
     const std::filesystem::path& dataDir() const { return paths_.content; }
     const std::filesystem::path& savePath() const { return paths_.saveFile; }

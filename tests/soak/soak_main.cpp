@@ -355,7 +355,6 @@ private:
         rec.messageBoxes.clear();
         rec.sounds.clear();
         rec.music.clear();
-        g.callLog.clear();
 
         if (g.battle.battleState != 0 && !inBattle_) ++totals_.battles;
         inBattle_ = g.battle.battleState != 0;

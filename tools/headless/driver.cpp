@@ -267,7 +267,6 @@ std::string HeadlessDriver::state() {
     out["music"] = takeAll(rec.music);
     out["scene"] = g.sceneName;
     out["messageBoxes"] = takeAll(rec.messageBoxes);
-    out["calls"] = takeAll(g.callLog);
     out["closed"] = rec.closed;
     out["frameInterval"] = g.frameInterval;
     out["framesDrawn"] = g.screen.framesDrawn;
