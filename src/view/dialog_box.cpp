@@ -75,15 +75,7 @@ std::vector<std::string> wrapParagraph(TextPainter& text, const std::string& par
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < chars.size()) {
-        std::size_t lo = start + 1, hi = chars.size();
-        while (lo < hi) {
-            const std::size_t mid = (lo + hi + 1) / 2;
-            if (text.textWidth(joined(start, mid), kBoxTextFont) <= kMaxTextWidth)
-                lo = mid;
-            else
-                hi = mid - 1;
-        }
-        std::size_t end = lo;
+        std::size_t end = text.fittingEnd(chars, start, kBoxTextFont, kMaxTextWidth);
         if (end < chars.size() && !isBlank(chars[end])) {
             std::size_t at = end;
             for (std::size_t i = end; i > start + (end - start) / 2 + 1; --i)

@@ -31,9 +31,12 @@ public:
     // at the last blank that fits, else between characters.
     std::vector<std::string> wrap(const std::string& text, const FontSpec& font, int boxWidth);
 
-private:
+    // The end of the longest run of chars from start (at least one) whose text
+    // fits boxWidth; the cost grows with the run, not with the rest of chars.
     std::size_t fittingEnd(const std::vector<std::string>& chars, std::size_t start,
                            const FontSpec& font, int boxWidth);
+
+private:
     const TextImage& rendered(const std::string& text, const FontSpec& font);
 
     FontEngine* engine_;
