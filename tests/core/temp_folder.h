@@ -30,6 +30,12 @@ private:
     std::filesystem::path path_;
 };
 
+// The build folder the test programs lie under (build/tests/..), which holds
+// the generated content in cg/ and dat/.
+inline std::filesystem::path buildFolder() {
+    return std::filesystem::canonical("/proc/self/exe").parent_path().parent_path();
+}
+
 inline std::string readBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

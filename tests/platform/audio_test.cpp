@@ -14,14 +14,15 @@
 #include <string>
 #include <vector>
 
+#include "core/temp_folder.h"
 #include "platform/sdl_audio.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// The build folder's dat/, beside the test program's folder.
-fs::path soundFolder() { return fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "dat"; }
+// A generated sound of the build folder's dat/.
+std::string soundFile(const char* name) { return (mtest::buildFolder() / "dat" / name).string(); }
 
 class DiskAudio : public ::testing::Test {
 protected:
@@ -56,8 +57,8 @@ TEST_F(DiskAudio, AWaveIsHeardAtItsVolume) {
     {
         minamori::SdlAudio audio;
         ASSERT_TRUE(audio.isOpen());
-        EXPECT_FALSE(audio.loadWave("none.wav", (soundFolder() / "none.wav").string()));
-        ASSERT_TRUE(audio.loadWave("coin.wav", (soundFolder() / "coin.wav").string()));
+        EXPECT_FALSE(audio.loadWave("none.wav", soundFile("none.wav")));
+        ASSERT_TRUE(audio.loadWave("coin.wav", soundFile("coin.wav")));
         audio.playWave("coin.wav", 0);
         audio.playWave("coin.wav", 0);  // a second instance alongside
         audio.playWave("none.wav", 0);  // never loaded: nothing
@@ -70,10 +71,10 @@ TEST_F(DiskAudio, MidiMusicIsHeardUntilStopped) {
     {
         minamori::SdlAudio audio;
         ASSERT_TRUE(audio.isOpen());
-        audio.playMusic("id.mid", (soundFolder() / "id.mid").string());
+        audio.playMusic("id.mid", soundFile("id.mid"));
         SDL_Delay(600);
         audio.stopMusic();
-        audio.playMusic("none.mid", (soundFolder() / "none.mid").string());  // silent, no error
+        audio.playMusic("none.mid", soundFile("none.mid"));  // silent, no error
     }
     EXPECT_GT(loudest(), 300);
 }
@@ -177,9 +178,9 @@ TEST(SdlAudio, WithoutADeviceEveryCallIsQuiet) {
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     minamori::SdlAudio audio;
     EXPECT_FALSE(audio.isOpen());
-    EXPECT_FALSE(audio.loadWave("coin.wav", (soundFolder() / "coin.wav").string()));
+    EXPECT_FALSE(audio.loadWave("coin.wav", soundFile("coin.wav")));
     audio.playWave("coin.wav", 0);
-    audio.playMusic("id.mid", (soundFolder() / "id.mid").string());
+    audio.playMusic("id.mid", soundFile("id.mid"));
     audio.stopMusic();
 }
 

@@ -12,14 +12,13 @@
 #include <utility>
 #include <vector>
 
+#include "core/temp_folder.h"
 #include "view/picture_files.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<unsigned char>;
-
-fs::path buildDir() { return fs::canonical("/proc/self/exe").parent_path().parent_path(); }
 
 Bytes readFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -31,22 +30,18 @@ std::uint32_t le32(const Bytes& b, std::size_t i) { return le16(b, i) | le16(b, 
 std::uint32_t be16(const Bytes& b, std::size_t i) { return b.at(i) << 8 | b.at(i + 1); }
 std::uint32_t be32(const Bytes& b, std::size_t i) { return be16(b, i) << 16 | be16(b, i + 2); }
 
-std::string readText(const fs::path& path) {
-    const Bytes b = readFile(path);
-    return std::string(b.begin(), b.end());
-}
 
 // The pictures are read by the game's own readers, as it will read them.
 TEST(content, EveryPictureIs640x480AndTheMoneyIconKeepsItsKeyColourOutside) {
-    const auto title = minamori::decodeBmp(readText(buildDir() / "cg" / "title.bmp"));
+    const auto title = minamori::decodeBmp(mtest::readBytes(mtest::buildFolder() / "cg" / "title.bmp"));
     ASSERT_TRUE(title);
     EXPECT_TRUE(title->width() == 640 && title->height() == 480);
     for (const char* name : {"0.jpg", "1.jpg", "2.jpg", "night.jpg", "battle.jpg", "usa.jpg", "gameover.jpg"}) {
-        const auto scene = minamori::decodeJpeg(readText(buildDir() / "cg" / name));
+        const auto scene = minamori::decodeJpeg(mtest::readBytes(mtest::buildFolder() / "cg" / name));
         ASSERT_TRUE(scene) << name;
         EXPECT_TRUE(scene->width() == 640 && scene->height() == 480) << name;
     }
-    const auto money = minamori::decodeBmp(readText(buildDir() / "cg" / "money.bmp"));
+    const auto money = minamori::decodeBmp(mtest::readBytes(mtest::buildFolder() / "cg" / "money.bmp"));
     ASSERT_TRUE(money);
     const int w = money->width(), h = money->height();
     const minamori::Pixel key = money->at(0, h - 1);
@@ -62,7 +57,7 @@ TEST(content, EverySoundIsAudible16BitPcm) {
         "start2", "taiiko", "turn", "turn2", "up", "up2"};
     for (const char* name : names) {
         SCOPED_TRACE(name);
-        const Bytes b = readFile(buildDir() / "dat" / (std::string(name) + ".wav"));
+        const Bytes b = readFile(mtest::buildFolder() / "dat" / (std::string(name) + ".wav"));
         ASSERT_GT(b.size(), 44u);
         ASSERT_EQ(std::string(b.begin(), b.begin() + 4), "RIFF");
         ASSERT_EQ(std::string(b.begin() + 8, b.begin() + 12), "WAVE");
@@ -114,7 +109,7 @@ std::pair<int, bool> scanTrack(const Bytes& b, std::size_t i, std::size_t end) {
 TEST(content, EveryPieceIsAValidMidiFile) {
     for (const char* name : {"id.mid", "satori.mid", "ruin.mid", "15.mid", "14.mid"}) {
         SCOPED_TRACE(name);
-        const Bytes b = readFile(buildDir() / "dat" / name);
+        const Bytes b = readFile(mtest::buildFolder() / "dat" / name);
         ASSERT_GT(b.size(), 22u);
         ASSERT_EQ(std::string(b.begin(), b.begin() + 4), "MThd");
         const std::uint32_t tracks = be16(b, 10);

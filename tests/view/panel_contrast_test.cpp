@@ -5,10 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <map>
 #include <string>
 #include <utility>
@@ -16,23 +13,19 @@
 
 #include "core/game.h"
 #include "core/state.h"
+#include "core/temp_folder.h"
 #include "view/panels.h"
 #include "view/picture_files.h"
 #include "solid_fonts.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using minamori::Canvas;
 using minamori::Game;
 using minamori::Pixel;
 
-fs::path buildDir() { return fs::canonical("/proc/self/exe").parent_path().parent_path(); }
-
 Canvas scene(const char* name) {
-    std::ifstream in(buildDir() / "cg" / name, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-    auto picture = minamori::decodeJpeg(bytes);
+    auto picture = minamori::decodeJpeg(mtest::readBytes(mtest::buildFolder() / "cg" / name));
     EXPECT_TRUE(picture) << name;
     return picture ? *picture : Canvas();
 }

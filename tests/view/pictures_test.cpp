@@ -2,29 +2,20 @@
 // that leave the screen as it was when a file cannot be used.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "core/game.h"
+#include "core/temp_folder.h"
 #include "view/frame.h"
 #include "view/picture_files.h"
 #include "view/pictures.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using minamori::Canvas;
 using minamori::decodeBmp;
 using minamori::decodeJpeg;
-
-fs::path buildFolder() { return fs::read_symlink("/proc/self/exe").parent_path().parent_path(); }
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+using mtest::readBytes;
 
 void put32(std::string& b, std::size_t at, uint32_t v) {
     for (int i = 0; i < 4; ++i) b[at + i] = static_cast<char>(v >> (8 * i));
@@ -87,7 +78,7 @@ TEST(Bitmap, BrokenFilesAreRefused) {
 }
 
 TEST(Jpeg, DecodesTheScenesAndRefusesBrokenFilesWithoutEndingTheProgram) {
-    const std::string scene = readFile(buildFolder() / "cg" / "1.jpg");
+    const std::string scene = readBytes(mtest::buildFolder() / "cg" / "1.jpg");
     const auto picture = decodeJpeg(scene);
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->width(), 640);
@@ -101,7 +92,7 @@ TEST(Jpeg, DecodesTheScenesAndRefusesBrokenFilesWithoutEndingTheProgram) {
 }
 
 TEST(ScenePicture, AFileThatCannotBeUsedLeavesTheScreenAsItWas) {
-    minamori::Game game(buildFolder());
+    minamori::Game game(mtest::buildFolder());
     game.screen.cgPicture.fill(0x123456);
     game.sceneName = "before";
     for (const char* name : {"missing.jpg", "title.txt", "../cg/1.jpg", ""}) {
