@@ -5,28 +5,28 @@
 
 namespace minamori {
 
-class Game;
+struct ActionLayer;
 
 // Pages 1 to 4: the main menu, the quit confirmation, OPTION and SOUND.
-void runMainMenu(Game& game, int32_t slot);
-void runQuitPage(Game& game, int32_t slot);
-void runOptionPage(Game& game, int32_t slot);
-void runSoundPage(Game& game, int32_t slot);
+void runMainMenu(ActionLayer& game, int32_t slot);
+void runQuitPage(ActionLayer& game, int32_t slot);
+void runOptionPage(ActionLayer& game, int32_t slot);
+void runSoundPage(ActionLayer& game, int32_t slot);
 
 // Pages 5 to 7: the title menu and the two reset confirmations.
-void runTitlePage(Game& game, int32_t slot);
-void runFirstResetConfirm(Game& game, int32_t slot);
-void runSecondResetConfirm(Game& game, int32_t slot);
+void runTitlePage(ActionLayer& game, int32_t slot);
+void runFirstResetConfirm(ActionLayer& game, int32_t slot);
+void runSecondResetConfirm(ActionLayer& game, int32_t slot);
 
 // Page 10: one grassroots activity; row is the menu row that was chosen.
-void runActivity(Game& game, int32_t row, int32_t slot);
+void runActivity(ActionLayer& game, int32_t row, int32_t slot);
 
 // Page 20: one policy.
-void runPolicy(Game& game, int32_t row, int32_t slot);
+void runPolicy(ActionLayer& game, int32_t row, int32_t slot);
 // Pages 30 and 40: diplomacy and the military.
-void runDiplomacy(Game& game, int32_t row, int32_t slot);
-void runMilitary(Game& game, int32_t row, int32_t slot);
+void runDiplomacy(ActionLayer& game, int32_t row, int32_t slot);
+void runMilitary(ActionLayer& game, int32_t row, int32_t slot);
 // Page 50: a miracle, or a purchase from the shop.
-void runMiracle(Game& game, int32_t row, int32_t slot);
+void runMiracle(ActionLayer& game, int32_t row, int32_t slot);
 
 }  // namespace minamori

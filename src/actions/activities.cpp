@@ -6,12 +6,12 @@
 
 #include "actions/action_pages.h"
 #include "actions/encounter.h"
+#include "actions/layer.h"
 #include "audio/sound.h"
-#include "core/game.h"
+#include "core/number_texts.h"
 #include "core/saturate.h"
 #include "menus/navigation.h"
 #include "script/stats.h"
-#include "script/texts.h"
 #include "view/log.h"
 
 namespace minamori {
@@ -229,11 +229,13 @@ constexpr bool slotsInOrder() {
 }
 static_assert(kActivityCount == 75 && slotsInOrder());
 
-int32_t homeGdp(const Game& game) { return game.countries[kJapan].gdp; }
+int32_t homeGdp(const ActionLayer& game) { return game.countries[kJapan].gdp; }
 
-void queueGold(Game& game, int64_t n) { game.queue.pushLine("gold" + std::to_string(saturate32(n))); }
+void queueGold(ActionLayer& game, int64_t n) {
+    game.queue.pushLine("gold" + std::to_string(saturate32(n)));
+}
 
-void runStep(Game& game, const Step& step) {
+void runStep(ActionLayer& game, const Step& step) {
     if (step.what == Do::kNothing) return;
     if (step.chance != 0 && game.R(step.chance) != 0) return;
     const int32_t n = step.spread != 0 ? addSat(step.amount, game.R(step.spread)) : step.amount;
@@ -259,13 +261,13 @@ void runStep(Game& game, const Step& step) {
 
 // The wage of 働く: home GDP div 110 for each career level reached plus one,
 // and never less than 1.
-int32_t wage(const Game& game) {
+int32_t wage(const ActionLayer& game) {
     const int32_t career = game.my.careerLevel;
     const int64_t steps = 1 + (career >= 1) + (career >= 2) + (career >= 3);
     return saturate32(std::max<int64_t>(int64_t{homeGdp(game)} / 110 * steps, 1));
 }
 
-void repayDebt(Game& game) {
+void repayDebt(ActionLayer& game) {
     tmy& m = game.my;
     playSound(game, "katan.wav");
     if (m.money < m.debt) {
@@ -280,7 +282,7 @@ void repayDebt(Game& game) {
     }
 }
 
-void runExtra(Game& game, const Activity& activity, int32_t row) {
+void runExtra(ActionLayer& game, const Activity& activity, int32_t row) {
     switch (activity.extra) {
         case Extra::kNone: break;
         case Extra::kWage:
@@ -308,7 +310,7 @@ void runExtra(Game& game, const Activity& activity, int32_t row) {
 
 }  // namespace
 
-void runActivity(Game& game, int32_t row, int32_t slot) {
+void runActivity(ActionLayer& game, int32_t row, int32_t slot) {
     if (!inRange(int64_t{slot} - 1, kActivityCount)) return;
     const Activity& activity = kActivities[slot - 1];
     if (activity.feedback) addGreyLine(game, activity.feedback);

@@ -4,7 +4,7 @@
 
 #include "actions/action_pages.h"
 #include "actions/diplomacy_commands.h"
-#include "core/game.h"
+#include "actions/layer.h"
 #include "script/stats.h"
 
 namespace minamori {
@@ -13,11 +13,11 @@ namespace {
 
 using namespace affairs;
 
-void queueLine(Game& game, const char* text) { game.queue.pushLine(text); }
+void queueLine(ActionLayer& game, const char* text) { game.queue.pushLine(text); }
 
 // Caught inside a military site: one time in three the player is sent home
 // and barred from China.
-void maybeBarredAfterArrest(Game& game, const Command&, int32_t) {
+void maybeBarredAfterArrest(ActionLayer& game, const Command&, int32_t) {
     if (game.R(3) != 0) return;
     queueLine(game, "あなたは無事帰国できましたが、中国国内へ立ち入り禁止になりました");
     game.my.chinaBanned = 1;
@@ -25,7 +25,7 @@ void maybeBarredAfterArrest(Game& game, const Command&, int32_t) {
 
 // The honey trap works one time in two; only a failure draws again, and one
 // failure in ten is found out and bars the player from China.
-void honeyTrap(Game& game, const Command&, int32_t) {
+void honeyTrap(ActionLayer& game, const Command&, int32_t) {
     if (game.R(2) == 0) {
         queueLine(game, "あなたのハニートラップは上手く機能しました!!");
         queueOpinion(game, kChina, 2);
@@ -41,7 +41,7 @@ void honeyTrap(Game& game, const Command&, int32_t) {
 }
 
 // Agitation on China's net works two times in three.
-void agitation(Game& game, const Command&, int32_t) {
+void agitation(ActionLayer& game, const Command&, int32_t) {
     if (game.R(3) != 0) {
         queueLine(game, "ネットでの扇動活動は上手く機能しました!!");
         queueOpinion(game, kChina, 2);
@@ -52,7 +52,7 @@ void agitation(Game& game, const Command&, int32_t) {
     }
 }
 
-void tellTaiwanTies(Game& game, const Command&, int32_t) {
+void tellTaiwanTies(ActionLayer& game, const Command&, int32_t) {
     for (const char* line : taiwanTiesNarrative()) queueLine(game, line);
 }
 
@@ -186,7 +186,7 @@ static_assert(std::size(kCommands) == 40 && slotsUnique(kCommands));
 
 }  // namespace
 
-void runDiplomacy(Game& game, int32_t row, int32_t slot) {
+void runDiplomacy(ActionLayer& game, int32_t row, int32_t slot) {
     if (const Command* command = findCommand(kCommands, slot)) runCommand(game, *command, row);
 }
 

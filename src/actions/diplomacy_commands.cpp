@@ -1,7 +1,7 @@
 #include "actions/diplomacy_commands.h"
 
 #include "actions/encounter.h"
-#include "core/game.h"
+#include "actions/layer.h"
 #include "script/stats.h"
 #include "view/log.h"
 
@@ -9,7 +9,7 @@ namespace minamori::affairs {
 
 namespace {
 
-void runStep(Game& game, const Command& command, const Step& step, int32_t row) {
+void runStep(ActionLayer& game, const Command& command, const Step& step, int32_t row) {
     if (step.what == Do::kNothing) return;
     if (step.chance != 0 && game.R(step.chance) != 0) return;
     const int32_t n = step.amount;
@@ -41,13 +41,13 @@ const Command* findCommand(std::span<const Command> commands, int32_t slot) {
     return nullptr;
 }
 
-void queueCommandBattle(Game& game, const Command& command, int32_t opponent, int32_t row) {
+void queueCommandBattle(ActionLayer& game, const Command& command, int32_t opponent, int32_t row) {
     BattleStakes stakes = command.stakes;
     if (command.recordOrigin) stakes.originRow = row;
     queueBattle(game, opponent, stakes);
 }
 
-void runCommand(Game& game, const Command& command, int32_t row) {
+void runCommand(ActionLayer& game, const Command& command, int32_t row) {
     if (command.feedback) addGreyLine(game, command.feedback);
     if (command.alsoNow) addGreyLine(game, command.alsoNow);
     for (const Step& step : command.steps) runStep(game, command, step, row);

@@ -9,12 +9,12 @@
 #include <cstdint>
 #include <span>
 
-#include "battle/battle_types.h"
+#include "core/battle_records.h"
 #include "core/records.h"
 
 namespace minamori {
 
-class Game;
+struct ActionLayer;
 
 namespace affairs {
 
@@ -66,7 +66,7 @@ constexpr Step oneIn(int32_t chance, Step step) {
 struct Command;
 
 // The step of its own that a command takes after its list; row is the menu row chosen.
-using Finish = void (*)(Game& game, const Command& command, int32_t row);
+using Finish = void (*)(ActionLayer& game, const Command& command, int32_t row);
 
 struct Command {
     int32_t slot = 0;
@@ -90,10 +90,10 @@ constexpr bool slotsUnique(std::span<const Command> commands) {
 const Command* findCommand(std::span<const Command> commands, int32_t slot);
 
 // Shows the command's lines, carries out its entries in order, then its own step.
-void runCommand(Game& game, const Command& command, int32_t row);
+void runCommand(ActionLayer& game, const Command& command, int32_t row);
 
 // Queues a battle against opponent with the command's stakes.
-void queueCommandBattle(Game& game, const Command& command, int32_t opponent, int32_t row);
+void queueCommandBattle(ActionLayer& game, const Command& command, int32_t opponent, int32_t row);
 
 // Lines of these pages told in our own words (diplomacy_texts.cpp).
 extern const char kFirstStatementWithdrawn[];

@@ -4,23 +4,23 @@
 #include <string>
 #include <string_view>
 
-#include "battle/name_tables.h"
-#include "core/game.h"
+#include "actions/layer.h"
+#include "core/name_tables.h"
 
 namespace minamori {
 
-bool battlePending(const Game& game) {
+bool battlePending(const ActionLayer& game) {
     for (int i = 0; i < MessageQueue::kSlots; ++i)
         if (std::string_view(game.queue.slot(i)).substr(0, 6) == "battle") return true;
     return false;
 }
 
-void queueBattle(Game& game, int32_t opponent, const BattleStakes& stakes) {
+void queueBattle(ActionLayer& game, int32_t opponent, const BattleStakes& stakes) {
     game.queue.pushLine("battle" + std::to_string(opponent));
     game.battle.stakes = stakes;
 }
 
-void rollRandomEncounter(Game& game) {
+void rollRandomEncounter(ActionLayer& game) {
     if (battlePending(game)) return;
     // Opponents 0 .. level + 1 can be met. The range is held between 2, where
     // opponent 1 is always possible, and the table's 100 entries, beyond which

@@ -4,21 +4,21 @@
 
 #include <cstdint>
 
-#include "battle/battle_types.h"
+#include "core/battle_records.h"
 
 namespace minamori {
 
-class Game;
+struct ActionLayer;
 
 // Whether a "battle" line is already waiting in the queue.
-bool battlePending(const Game& game);
+bool battlePending(const ActionLayer& game);
 
 // Queues a battle against opponent n; stakes is what a victory brings, and
 // replaces whatever the last battle left behind.
-void queueBattle(Game& game, int32_t opponent, const BattleStakes& stakes = {});
+void queueBattle(ActionLayer& game, int32_t opponent, const BattleStakes& stakes = {});
 
 // After an activity: unless a battle is already queued, picks an ordinary
 // opponent the player's level can meet and, one time in five, queues the fight.
-void rollRandomEncounter(Game& game);
+void rollRandomEncounter(ActionLayer& game);
 
 }  // namespace minamori

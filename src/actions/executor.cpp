@@ -2,11 +2,11 @@
 
 #include "actions/action_pages.h"
 #include "actions/encounter.h"
+#include "actions/layer.h"
 #include "audio/sound.h"
 #include "battle/battle.h"
-#include "core/game.h"
+#include "core/number_texts.h"
 #include "core/saturate.h"
-#include "script/texts.h"
 #include "view/log.h"
 
 namespace minamori {
@@ -16,7 +16,7 @@ namespace {
 constexpr int32_t kDaysInYear = 365;
 
 // What every chosen row costs and records, whatever its command.
-void payAndCount(Game& game, int32_t row, int32_t moneyCost, int32_t dayCost) {
+void payAndCount(ActionLayer& game, int32_t row, int32_t moneyCost, int32_t dayCost) {
     tmy& m = game.my;
     if (moneyCost > 0) {
         playSound(game, "katan.wav");
@@ -36,7 +36,7 @@ void payAndCount(Game& game, int32_t row, int32_t moneyCost, int32_t dayCost) {
 
 }  // namespace
 
-void executeAction(Game& game, int32_t row) {
+void executeAction(ActionLayer& game, int32_t row) {
     if (row <= 0 || row >= kMenuRows) return;  // row 0 is never a command
     // Read before the command runs: opening a page rebuilds the table.
     const tmenu& entry = game.menuTable[static_cast<size_t>(row)];
@@ -71,5 +71,7 @@ void executeAction(Game& game, int32_t row) {
         default: break;
     }
 }
+
+void ActionLayer::runRowCommand(int32_t row) { executeAction(*this, row); }
 
 }  // namespace minamori

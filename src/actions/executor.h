@@ -5,9 +5,9 @@
 
 namespace minamori {
 
-class Game;
+struct ActionLayer;
 
 // Pays the row's costs, counts its use and runs its command.
-void executeAction(Game& game, int32_t row);
+void executeAction(ActionLayer& game, int32_t row);
 
 }  // namespace minamori

@@ -5,7 +5,7 @@
 
 #include "actions/action_pages.h"
 #include "actions/diplomacy_commands.h"
-#include "core/game.h"
+#include "actions/layer.h"
 #include "script/stats.h"
 
 namespace minamori {
@@ -14,16 +14,16 @@ namespace {
 
 using namespace affairs;
 
-void queueLine(Game& game, const char* text) { game.queue.pushLine(text); }
+void queueLine(ActionLayer& game, const char* text) { game.queue.pushLine(text); }
 
 // The islands are retaken when the US forces, a tenth of them counted, and our
 // own together outnumber China's, as they stand after the fighting's losses.
-bool islandsRetaken(const Game& game) {
+bool islandsRetaken(const ActionLayer& game) {
     const int64_t ours = int64_t{game.countries[kUsa].military} / 10 + game.countries[kJapan].military;
     return ours > game.countries[kChina].military;
 }
 
-void recapture(Game& game, const Command&, int32_t) {
+void recapture(ActionLayer& game, const Command&, int32_t) {
     changeMilitary(game, kJapan, -5);
     changeMilitary(game, kChina, -5);
     if (islandsRetaken(game)) {
@@ -37,12 +37,12 @@ void recapture(Game& game, const Command&, int32_t) {
 }
 
 // The game is always fought; one time in three beating it also calms the islands.
-void gameMayCalm(Game& game, const Command&, int32_t) {
+void gameMayCalm(ActionLayer& game, const Command&, int32_t) {
     if (game.R(3) == 0) game.battle.stakes.winDanger = -1;
 }
 
 // Shouting at the sea draws either a professional protester or an activist.
-void shoutAtTheSea(Game& game, const Command& command, int32_t row) {
+void shoutAtTheSea(ActionLayer& game, const Command& command, int32_t row) {
     constexpr int32_t kProtester = 57, kActivist = 51;
     queueCommandBattle(game, command, game.R(2) == 0 ? kProtester : kActivist, row);
 }
@@ -169,7 +169,7 @@ static_assert(std::size(kCommands) == 43 && slotsUnique(kCommands));
 
 }  // namespace
 
-void runMilitary(Game& game, int32_t row, int32_t slot) {
+void runMilitary(ActionLayer& game, int32_t row, int32_t slot) {
     if (const Command* command = findCommand(kCommands, slot)) runCommand(game, *command, row);
 }
 

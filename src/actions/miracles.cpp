@@ -4,11 +4,11 @@
 #include <string>
 
 #include "actions/action_pages.h"
+#include "actions/layer.h"
 #include "audio/sound.h"
-#include "core/game.h"
+#include "core/number_texts.h"
 #include "core/saturate.h"
 #include "script/stats.h"
-#include "script/texts.h"
 #include "view/log.h"
 
 namespace minamori {
@@ -119,11 +119,11 @@ constexpr bool slotsInOrder() {
 static_assert(kMiracleCount == 11 && slotsInOrder());
 
 // A numeric script line: the keyword and the signed decimal number.
-void queueNumber(Game& game, const char* keyword, int64_t n) {
+void queueNumber(ActionLayer& game, const char* keyword, int64_t n) {
     game.queue.pushLine(keyword + std::to_string(saturate32(n)));
 }
 
-void runStep(Game& game, const Step& step) {
+void runStep(ActionLayer& game, const Step& step) {
     switch (step.what) {
         case Do::kNothing:
             break;
@@ -167,12 +167,12 @@ void runStep(Game& game, const Step& step) {
 }
 
 // The player's consent to a miracle that costs years of life.
-bool confirmed(Game& game) {
+bool confirmed(ActionLayer& game) {
     return game.dialogs().askYesNo("奇跡を起こそうとしています\n本当によろしいですか？");
 }
 
 // A purchase from the shop: the row names the good, the kind and the amount of its effect.
-void buy(Game& game, const tmenu& good) {
+void buy(ActionLayer& game, const tmenu& good) {
     const int32_t n = good.effectAmount;
     addLogLine(game, "【" + good.itemName + "】を購入しました!!", "green");
     playSound(game, "katan.wav");
@@ -214,7 +214,7 @@ void buy(Game& game, const tmenu& good) {
 
 }  // namespace
 
-void runMiracle(Game& game, int32_t row, int32_t slot) {
+void runMiracle(ActionLayer& game, int32_t row, int32_t slot) {
     if (slot == kShopSlot) {
         if (inRange(row, kMenuRows)) buy(game, game.menuTable[static_cast<size_t>(row)]);
         return;

@@ -5,8 +5,8 @@
 
 #include "actions/action_pages.h"
 #include "actions/encounter.h"
+#include "actions/layer.h"
 #include "actions/policy_texts.h"
-#include "core/game.h"
 #include "script/stats.h"
 #include "view/log.h"
 
@@ -229,7 +229,7 @@ constexpr bool slotsInOrder() {
 }
 static_assert(kPolicyCount == 58 && slotsInOrder());
 
-void runStep(Game& game, const Step& step) {
+void runStep(ActionLayer& game, const Step& step) {
     switch (step.what) {
         case Do::kNothing:
             break;
@@ -257,7 +257,7 @@ void runStep(Game& game, const Step& step) {
     }
 }
 
-void runExtra(Game& game, const Policy& policy, int32_t row) {
+void runExtra(ActionLayer& game, const Policy& policy, int32_t row) {
     switch (policy.extra) {
         case Extra::kNone:
             break;
@@ -288,7 +288,7 @@ void runExtra(Game& game, const Policy& policy, int32_t row) {
 
 }  // namespace
 
-void runPolicy(Game& game, int32_t row, int32_t slot) {
+void runPolicy(ActionLayer& game, int32_t row, int32_t slot) {
     if (!inRange(int64_t{slot} - 1, kPolicyCount)) return;
     const Policy& policy = kPolicies[slot - 1];
     if (policy.feedback) addGreyLine(game, policy.feedback);

@@ -2,14 +2,13 @@
 #include <string>
 
 #include "actions/action_pages.h"
+#include "actions/layer.h"
 #include "actions/narrative.h"
 #include "actions/year_update.h"
 #include "audio/sound.h"
-#include "core/game.h"
 #include "core/history_file.h"
 #include "core/saturate.h"
 #include "core/save_file.h"
-#include "core/shell.h"
 #include "core/state.h"
 #include "menus/navigation.h"
 #include "view/log.h"
@@ -23,7 +22,7 @@ constexpr int32_t kVolumeStep = 400;
 constexpr int32_t kQuietestVolume = -4000;
 constexpr int32_t kLoudestVolume = 0;
 
-void showAndOpen(Game& game, const char* line, int32_t page) {
+void showAndOpen(ActionLayer& game, const char* line, int32_t page) {
     addGreyLine(game, line);
     openMenuPage(game, page);
 }
@@ -35,7 +34,7 @@ const char* modeLine(int32_t difficulty) {
     return inRange(difficulty, kDifficulties) ? kLines[static_cast<size_t>(difficulty)] : nullptr;
 }
 
-void continueGame(Game& game) {
+void continueGame(ActionLayer& game) {
     playSound(game, "taiiko.wav");
     playSound(game, "dream.wav");
     game.inGame = 1;
@@ -45,7 +44,7 @@ void continueGame(Game& game) {
 }
 
 // One queued line per difficulty cleared at least once, with its TRUE END count.
-void showClearRecord(Game& game) {
+void showClearRecord(ActionLayer& game) {
     static constexpr std::array<const char*, kDifficulties> kLabels = {
         "イージークリア ", "ノーマルクリア ", "ハードクリア ", "ｴｸｽﾄﾘｰﾑクリア "};
     addGreyLine(game, "....あなたが日本です");
@@ -60,7 +59,7 @@ void showClearRecord(Game& game) {
 }
 
 // A difficulty chosen on the title menu begins a new game with its opening.
-void startNewGame(Game& game, int32_t difficulty) {
+void startNewGame(ActionLayer& game, int32_t difficulty) {
     if (game.my.gameStarted != 0) return;
     clearLog(game);
     game.my.gameStarted = 1;
@@ -72,7 +71,7 @@ void startNewGame(Game& game, int32_t difficulty) {
     game.queue.pushLine("start");
 }
 
-void tellHistory(Game& game) {
+void tellHistory(ActionLayer& game) {
     closeMenu(game);
     addGreyLine(game, "....歴史....");
     game.queue.pushLine("midi satori.mid");
@@ -80,7 +79,7 @@ void tellHistory(Game& game) {
     game.queue.pushLine("menu3");
 }
 
-void saveOnRequest(Game& game) {
+void saveOnRequest(ActionLayer& game) {
     playSound(game, "up2.wav");
     // A failed save has already been reported in its own box; claiming
     // success after it would mislead the player.
@@ -90,7 +89,7 @@ void saveOnRequest(Game& game) {
                 "(※ゲーム終了時にも、自動的にセーブされますが、このコマンドでもセーブすることができます)");
 }
 
-void changeVolume(Game& game, int32_t step) {
+void changeVolume(ActionLayer& game, int32_t step) {
     int32_t& volume = game.my.volume;
     volume = addSat(volume, step);
     if (step < 0 && volume <= kQuietestVolume) volume = kQuietestVolume;
@@ -101,7 +100,7 @@ void changeVolume(Game& game, int32_t step) {
 
 }  // namespace
 
-void runMainMenu(Game& game, int32_t slot) {
+void runMainMenu(ActionLayer& game, int32_t slot) {
     switch (slot) {
         case 1: openMenuPage(game, kPageQuit); break;
         case 2: showAndOpen(game, "草莽活動＞どうしますか", kPageActivities); break;
@@ -115,24 +114,24 @@ void runMainMenu(Game& game, int32_t slot) {
     }
 }
 
-void runQuitPage(Game& game, int32_t slot) {
+void runQuitPage(ActionLayer& game, int32_t slot) {
     // Closing saves the game first, as every way out of the program does.
-    if (slot == 1) formClose(game);
+    if (slot == 1) game.closeGame();
     if (slot == 2) openMenuPage(game, kPageMain);
 }
 
-void runOptionPage(Game& game, int32_t slot) {
+void runOptionPage(ActionLayer& game, int32_t slot) {
     if (slot == 1) openMenuPage(game, kPageSound);
     if (slot == 2) tellHistory(game);
     if (slot == 3) saveOnRequest(game);
 }
 
-void runSoundPage(Game& game, int32_t slot) {
+void runSoundPage(ActionLayer& game, int32_t slot) {
     if (slot == 1) changeVolume(game, -kVolumeStep);
     if (slot == 2) changeVolume(game, kVolumeStep);
 }
 
-void runTitlePage(Game& game, int32_t slot) {
+void runTitlePage(ActionLayer& game, int32_t slot) {
     switch (slot) {
         case 1: continueGame(game); break;
         case 2: showClearRecord(game); break;
@@ -142,12 +141,12 @@ void runTitlePage(Game& game, int32_t slot) {
     }
 }
 
-void runFirstResetConfirm(Game& game, int32_t slot) {
+void runFirstResetConfirm(ActionLayer& game, int32_t slot) {
     if (slot == 1) showAndOpen(game, "....本当によろしいですか", kPageResetConfirm2);
     if (slot == 2) openMenuPage(game, kPageTitle);
 }
 
-void runSecondResetConfirm(Game& game, int32_t slot) {
+void runSecondResetConfirm(ActionLayer& game, int32_t slot) {
     if (slot == 1) {
         newGame(game);  // the clear counts survive a reset
         playSound(game, "up2.wav");

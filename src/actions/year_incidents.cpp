@@ -1,11 +1,11 @@
 #include <cstddef>
 
 #include "actions/year_steps.h"
-#include "core/game.h"
+#include "actions/layer.h"
 
 namespace minamori::yearstep {
 
-void rollIslandIncident(Game& game) {
+void rollIslandIncident(ActionLayer& game) {
     if (game.R(4) != 0) return;
     // The danger is 1..120 here: a danger of 0 ended the game this morning.
     const int32_t x = game.R(game.my.danger);

@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "actions/layer.h"
 #include "actions/year_steps.h"
-#include "core/game.h"
 #include "core/saturate.h"
 
 namespace minamori::yearstep {
@@ -29,7 +29,7 @@ int32_t advanceNews(int32_t& count, int32_t last) {
 
 // One country's yearly news draw. The draw happens every year, whatever the chance.
 template <std::size_t N>
-void rollNews(Game& game, int32_t threshold, Country country, int32_t& count,
+void rollNews(ActionLayer& game, int32_t threshold, Country country, int32_t& count,
               const std::array<yeartext::Event, N>& events) {
     const int64_t chance = newsChance(threshold, game.countries[country].opinion);
     if (game.R(100) >= chance) return;
@@ -39,32 +39,32 @@ void rollNews(Game& game, int32_t threshold, Country country, int32_t& count,
 
 }  // namespace
 
-void queueEvent(Game& game, const yeartext::Event& event) {
+void queueEvent(ActionLayer& game, const yeartext::Event& event) {
     const bool moodLow = game.countries[kJapan].opinion < 50;
     for (const yeartext::Line& line : event)
         if (!line.whenMoodLow || moodLow) game.queue.pushLine(line.text);
 }
 
-int32_t difficultyExtra(Game& game) {
+int32_t difficultyExtra(ActionLayer& game) {
     int32_t extra = 0;
     for (int32_t threshold = 1; threshold <= 3; ++threshold)
         if (game.my.difficulty >= threshold && game.R(2) == 0) ++extra;
     return extra;
 }
 
-void rollUsNews(Game& game) {
+void rollUsNews(ActionLayer& game) {
     rollNews(game, 40, kUsa, game.my.usNewsCount, yeartext::kUsNews);
 }
 
-void rollChinaNews(Game& game) {
+void rollChinaNews(ActionLayer& game) {
     rollNews(game, 35, kChina, game.my.chinaNewsCount, yeartext::kChinaNews);
 }
 
-void rollTaiwanNews(Game& game) {
+void rollTaiwanNews(ActionLayer& game) {
     rollNews(game, 35, kTaiwan, game.my.taiwanNewsCount, yeartext::kTaiwanNews);
 }
 
-void rollEconomyNews(Game& game) {
+void rollEconomyNews(ActionLayer& game) {
     const tcountry& home = game.countries[kJapan];
     const int64_t chance = std::max<int64_t>(200 - int64_t{home.gdp}, 0);
     if (game.R(300) >= chance || home.growth >= 0) return;
@@ -72,14 +72,14 @@ void rollEconomyNews(Game& game) {
     if (k >= 1) queueEvent(game, yeartext::kEconomyNews[static_cast<std::size_t>(k - 1)]);
 }
 
-void rollMilitaryBalance(Game& game) {
+void rollMilitaryBalance(ActionLayer& game) {
     const int64_t home = game.countries[kJapan].military;
     const int64_t china = game.countries[kChina].military;
     if (china > 2 * home && game.R(5) == 0) queueEvent(game, yeartext::kBalanceWeak);
     if (2 * china < home && game.R(5) == 0) queueEvent(game, yeartext::kBalanceStrong);
 }
 
-void rollOverheating(Game& game) {
+void rollOverheating(ActionLayer& game) {
     const int32_t growth = game.countries[kJapan].growth;
     const bool large = game.countries[kJapan].gdp >= 500;
     bool queued = false;

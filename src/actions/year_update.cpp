@@ -4,10 +4,10 @@
 #include <cstddef>
 #include <string>
 
+#include "actions/layer.h"
 #include "actions/year_steps.h"
 #include "actions/year_texts.h"
 #include "audio/sound.h"
-#include "core/game.h"
 #include "core/saturate.h"
 #include "core/state.h"
 #include "menus/navigation.h"
@@ -22,13 +22,13 @@ using yearstep::difficultyExtra;
 using yearstep::queueEvent;
 
 template <std::size_t N>
-void queueLines(Game& game, const std::array<const char*, N>& lines) {
+void queueLines(ActionLayer& game, const std::array<const char*, N>& lines) {
     for (const char* line : lines) game.queue.pushLine(line);
 }
 
 // Danger at 0: the islands are safe and the game is won. Having cancelled the
 // security treaty first makes it a TRUE CLEAR.
-void queueClear(Game& game) {
+void queueClear(ActionLayer& game) {
     tmy& m = game.my;
     queueLines(game, yeartext::kClearOpening);
     const bool trueClear = m.useCount[kRowTreatyCancelled] >= 1;
@@ -50,7 +50,7 @@ void queueClear(Game& game) {
     game.worldPanelDirty = 1;
 }
 
-void queueDeath(Game& game) {
+void queueDeath(ActionLayer& game) {
     queueLines(game, yeartext::kDeath);
     game.worldPanelDirty = 1;
 }
@@ -58,7 +58,7 @@ void queueDeath(Game& game) {
 // How much foreign opinion pulls the home growth down this year. Each of China,
 // Taiwan and the US adds (70 - opinion) / 20, China and the US one more each;
 // the sum is held to -3..3 before the finance title and the difficulty add to it.
-int64_t foreignPressure(Game& game) {
+int64_t foreignPressure(ActionLayer& game) {
     const auto part = [&](Country c) { return (70 - int64_t{game.countries[c].opinion}) / 20; };
     int64_t p = (part(kChina) + 1) + part(kTaiwan) + (part(kUsa) + 1);
     p = std::clamp<int64_t>(p, -3, 3);
@@ -69,7 +69,7 @@ int64_t foreignPressure(Game& game) {
 
 // The home economy after its GDP has grown: the foreign pressure sets next
 // year's growth, which is announced, and the tax budget is queued.
-void updateHomeEconomy(Game& game) {
+void updateHomeEconomy(ActionLayer& game) {
     tcountry& home = game.countries[kJapan];
     home.growth = addSat(home.growth, -foreignPressure(game));
     // The line tells the growth that will apply next year, so it shows the
@@ -90,7 +90,7 @@ void updateHomeEconomy(Game& game) {
 
 // Every country in play: opinion of the home country decays, the military grows
 // with the GDP, the GDP with the growth.
-void updateCountries(Game& game) {
+void updateCountries(ActionLayer& game) {
     for (std::size_t i = 0; i < game.countries.size(); ++i) {
         tcountry& c = game.countries[i];
         if (c.name.empty()) continue;
@@ -105,7 +105,7 @@ void updateCountries(Game& game) {
 
 // Two (200万円) a year; a player who cannot pay borrows it and loses growth
 // and, if there is any, one point of charisma.
-void queueLivingCosts(Game& game) {
+void queueLivingCosts(ActionLayer& game) {
     if (game.my.money >= 2) {
         game.queue.pushLine(yeartext::kLivingCost);
         return;
@@ -117,7 +117,7 @@ void queueLivingCosts(Game& game) {
 
 }  // namespace
 
-void endYear(Game& game) {
+void endYear(ActionLayer& game) {
     closeMenu(game);
     addGreyLine(game, "1年が終わりました HP完全回復");
     game.my.hp = game.my.maxHp;
@@ -127,7 +127,7 @@ void endYear(Game& game) {
     game.queue.pushLine("sleep_henka");
 }
 
-void yearlyUpdate(Game& game) {
+void yearlyUpdate(ActionLayer& game) {
     tmy& m = game.my;
     m.year = addSat(m.year, 1);
     m.daysUsed = 0;

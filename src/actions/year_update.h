@@ -3,13 +3,13 @@
 
 namespace minamori {
 
-class Game;
+struct ActionLayer;
 
 // The year-end command of the main menu: restores HP, shows the night and
 // queues the change of year.
-void endYear(Game& game);
+void endYear(ActionLayer& game);
 
 // Advances to the next year and queues its news.
-void yearlyUpdate(Game& game);
+void yearlyUpdate(ActionLayer& game);
 
 }  // namespace minamori

@@ -1,10 +1,10 @@
 #include "audio/sound.h"
 
-#include "core/game.h"
+#include "audio/layer.h"
 
 namespace minamori {
 
-void playSound(Game& game, const std::string& name) {
+void playSound(AudioLayer& game, const std::string& name) {
     SoundState& s = game.sound;
     if (name.empty() || name == s.lastSoundName) return;
     s.lastSoundName = name;
@@ -18,7 +18,7 @@ void playSound(Game& game, const std::string& name) {
     if (it->second) game.audio().playWave(name, game.my.volume);
 }
 
-void playMusic(Game& game, const std::string& name) {
+void playMusic(AudioLayer& game, const std::string& name) {
     if (name.empty() || name == "not") {
         game.audio().stopMusic();
         return;
@@ -26,7 +26,7 @@ void playMusic(Game& game, const std::string& name) {
     if (isPlainFileName(name)) game.audio().playMusic(name, game.datPath(name).string());
 }
 
-void soundFrameTick(Game& game) {
+void soundFrameTick(AudioLayer& game) {
     SoundState& s = game.sound;
     if (s.counter >= 1) {
         s.counter -= 1;

@@ -6,7 +6,7 @@
 
 namespace minamori {
 
-class Game;
+struct AudioLayer;
 
 struct SoundState {
     std::string lastSoundName;  // started since the last frame tick
@@ -16,10 +16,10 @@ struct SoundState {
 
 // Starts a wave from dat/ at the current volume, unless the same name already
 // started since the last frame tick.
-void playSound(Game& game, const std::string& name);
+void playSound(AudioLayer& game, const std::string& name);
 // Starts a MIDI piece from dat/; "not" or an empty name stops the music.
-void playMusic(Game& game, const std::string& name);
+void playMusic(AudioLayer& game, const std::string& name);
 // The frame tick's repeat guard: forgets the last sound one tick after it started.
-void soundFrameTick(Game& game);
+void soundFrameTick(AudioLayer& game);
 
 }  // namespace minamori

@@ -5,13 +5,13 @@
 
 #include "audio/sound.h"
 #include "battle/battle_texts.h"
-#include "battle/name_tables.h"
-#include "core/game.h"
+#include "battle/layer.h"
+#include "core/name_tables.h"
+#include "core/number_texts.h"
 #include "core/saturate.h"
 #include "core/state.h"
 #include "menus/navigation.h"
 #include "script/stats.h"
-#include "script/texts.h"
 #include "view/log.h"
 #include "view/pictures.h"
 
@@ -24,14 +24,16 @@ using std::to_string;
 constexpr int kPlayer = 0;
 constexpr int kOpponent = 1;
 
-bool owns(const Game& game, int row) { return game.my.useCount[static_cast<size_t>(row)] >= 1; }
+bool owns(const BattleLayer& game, int row) {
+    return game.my.useCount[static_cast<size_t>(row)] >= 1;
+}
 
-void addDays(Game& game, int32_t days) {
+void addDays(BattleLayer& game, int32_t days) {
     game.my.daysUsed = saturate32(std::min<int64_t>(int64_t{game.my.daysUsed} + days, 365));
 }
 
 // The opponent grows with the player's level and the difficulty.
-int32_t adjustedLevel(const Game& game, int32_t base) {
+int32_t adjustedLevel(const BattleLayer& game, int32_t base) {
     const int64_t level = game.my.level;
     int64_t e = base;
     for (int gap : {4, 6, 8, 10})
@@ -43,7 +45,7 @@ int32_t adjustedLevel(const Game& game, int32_t base) {
     return saturate32(e);
 }
 
-void opponentTurn(Game& game) {
+void opponentTurn(BattleLayer& game) {
     const tenemy& e = game.battle.enemy;
     addLogLine(game, e.name + "は殴りかかってきた", "gray");
     int64_t d = game.R(2) + int64_t{e.attack};
@@ -75,7 +77,7 @@ void opponentTurn(Game& game) {
     }
 }
 
-void queueStakes(Game& game) {
+void queueStakes(BattleLayer& game) {
     const BattleStakes& s = game.battle.stakes;
     if (s.winDanger != 0) queueDanger(game, s.winDanger);
     if (s.winChinaMilitary != 0) queueMilitary(game, kChina, s.winChinaMilitary);
@@ -85,7 +87,7 @@ void queueStakes(Game& game) {
     if (s.winTaiwanOpinion != 0) queueOpinion(game, kTaiwan, s.winTaiwanOpinion);
 }
 
-void settleVictory(Game& game) {
+void settleVictory(BattleLayer& game) {
     BattleStakes& s = game.battle.stakes;
     const tenemy& e = game.battle.enemy;
     playSound(game, "battle_clear.wav");
@@ -110,14 +112,14 @@ void settleVictory(Game& game) {
 }
 
 // A stat point lost with chance one in two.
-void maybeLoseStat(Game& game, int32_t& stat, const char* message) {
+void maybeLoseStat(BattleLayer& game, int32_t& stat, const char* message) {
     if (stat >= 1 && game.R(2) == 0) {
         addLogLine(game, message, "red");
         stat -= 1;
     }
 }
 
-void settleDefeat(Game& game) {
+void settleDefeat(BattleLayer& game) {
     tmy& m = game.my;
     m.hp = 1;
     addDays(game, 30);
@@ -138,7 +140,7 @@ void settleDefeat(Game& game) {
 
 }  // namespace
 
-void startBattle(Game& game, int32_t n) {
+void startBattle(BattleLayer& game, int32_t n) {
     BattleRuntime& b = game.battle;
     b.battleReturnPage = game.menu.currentPage == kPageBattle ? kPageMain : game.menu.currentPage;
     b.battleState = 1;
@@ -165,7 +167,7 @@ void startBattle(Game& game, int32_t n) {
     playSound(game, "turn.wav");
 }
 
-void playerAttack(Game& game) {
+void playerAttack(BattleLayer& game) {
     closeMenu(game);
     addGreyLine(game, "攻撃した!!");
     const tmy& m = game.my;
@@ -189,7 +191,7 @@ void playerAttack(Game& game) {
     game.battle.battleState = 2;
 }
 
-void attemptEscape(Game& game) {
+void attemptEscape(BattleLayer& game) {
     closeMenu(game);
     addGreyLine(game, "逃亡をはかった....");
     if (game.R(2) == 0) {
@@ -202,7 +204,7 @@ void attemptEscape(Game& game) {
     }
 }
 
-void battleStep(Game& game) {
+void battleStep(BattleLayer& game) {
     BattleRuntime& b = game.battle;
     switch (b.battleState) {
         case 2:
@@ -236,7 +238,7 @@ void battleStep(Game& game) {
     }
 }
 
-void applyBattleDamage(Game& game, int target, int32_t amount) {
+void applyBattleDamage(BattleLayer& game, int target, int32_t amount) {
     if (amount == 0) {
         addLogLine(game, "0ダメージ", "gray");
         return;
@@ -259,7 +261,7 @@ void applyBattleDamage(Game& game, int target, int32_t amount) {
     normaliseState(game);
 }
 
-void endBattle(Game& game) {
+void endBattle(BattleLayer& game) {
     BattleRuntime& b = game.battle;
     loadScenePicture(game, "1.jpg");
     b.battleState = 0;

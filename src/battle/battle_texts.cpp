@@ -2,20 +2,20 @@
 
 #include <initializer_list>
 
-#include "core/game.h"
+#include "battle/layer.h"
 #include "script/stats.h"
 
 namespace minamori {
 
 namespace {
 
-void queue(Game& game, std::initializer_list<const char*> lines) {
+void queue(BattleLayer& game, std::initializer_list<const char*> lines) {
     for (const char* line : lines) game.queue.pushLine(line);
 }
 
 }  // namespace
 
-void queueExamWon(Game& game, int32_t exam) {
+void queueExamWon(BattleLayer& game, int32_t exam) {
     queue(game, {"se lvcap.wav", "見事合格しました!!"});
     switch (exam) {
         case 1:
@@ -41,7 +41,7 @@ void queueExamWon(Game& game, int32_t exam) {
     }
 }
 
-void queueElectionWon(Game& game, int32_t office) {
+void queueElectionWon(BattleLayer& game, int32_t office) {
     queue(game, {"se lvup2.wav", "....見事当選しました!! おめでとうございます!!"});
     tmy& m = game.my;
     switch (office) {
@@ -73,7 +73,7 @@ void queueElectionWon(Game& game, int32_t office) {
     }
 }
 
-void queueConstitutionWon(Game& game, int32_t step) {
+void queueConstitutionWon(BattleLayer& game, int32_t step) {
     switch (step) {
         case 1:
             queue(game, {"見事、憲法改正を成し遂げました!!"});
@@ -116,7 +116,7 @@ void queueConstitutionWon(Game& game, int32_t step) {
     }
 }
 
-void queueTreatyEndWon(Game& game) {
+void queueTreatyEndWon(BattleLayer& game) {
     queue(game, {"se lvup2.wav", "日米安保をついに破棄しました!!",
                  "長い間、この国の守りは他の国の手に委ねられてきました",
                  "それも今日で終わりです",

@@ -6,12 +6,12 @@
 
 namespace minamori {
 
-class Game;
+struct BattleLayer;
 
 // Queues the lines of a won election, exam, constitutional step or treaty end.
-void queueExamWon(Game& game, int32_t exam);
-void queueElectionWon(Game& game, int32_t office);
-void queueConstitutionWon(Game& game, int32_t step);
-void queueTreatyEndWon(Game& game);
+void queueExamWon(BattleLayer& game, int32_t exam);
+void queueElectionWon(BattleLayer& game, int32_t office);
+void queueConstitutionWon(BattleLayer& game, int32_t step);
+void queueTreatyEndWon(BattleLayer& game);
 
 }  // namespace minamori

@@ -48,4 +48,9 @@ GamePaths locateGamePaths(const fs::path& exeDir, const char* xdgDataHome, const
     return paths;
 }
 
+bool isPlainFileName(const std::string& name) {
+    if (name.empty() || name == "." || name == "..") return false;
+    return name.find_first_of("/\\") == std::string::npos && name.find('\0') == std::string::npos;
+}
+
 }  // namespace minamori

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <utility>
 
 namespace minamori {
@@ -33,5 +34,9 @@ struct GamePaths {
 // first save of its own. Null environment values count as unset.
 GamePaths locateGamePaths(const std::filesystem::path& exeDir, const char* xdgDataHome,
                           const char* home);
+
+// Whether name is a bare file name (no folders), so a script line cannot reach
+// files outside the game's data folders.
+bool isPlainFileName(const std::string& name);
 
 }  // namespace minamori

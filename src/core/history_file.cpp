@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "core/file_io.h"
-#include "core/game.h"
+#include "core/layer.h"
 #include "core/text_util.h"
 
 namespace minamori {
@@ -137,11 +137,11 @@ bool keepHistoryUpTo(const std::filesystem::path& path, int32_t year) {
     return writeFileAtomically(path, text).empty();
 }
 
-std::filesystem::path historyPath(const Game& game) {
+std::filesystem::path historyPath(const CoreLayer& game) {
     return game.savePath().parent_path() / "history.csv";
 }
 
-YearFigures currentFigures(const Game& game) {
+YearFigures currentFigures(const CoreLayer& game) {
     YearFigures f;
     f.year = game.my.year;
     for (std::size_t c = 0; c < f.countries.size(); ++c) {
@@ -158,15 +158,15 @@ YearFigures currentFigures(const Game& game) {
 
 // The history is a side file: its failures are ignored so the game never stops
 // or nags over it.
-void beginHistory(Game& game) {
+void beginHistory(CoreLayer& game) {
     if (!game.dataDir().empty()) rewriteHistory(historyPath(game), {currentFigures(game)});
 }
 
-void recordYear(Game& game) {
+void recordYear(CoreLayer& game) {
     if (!game.dataDir().empty()) appendHistory(historyPath(game), currentFigures(game));
 }
 
-void trimHistoryToSave(Game& game) {
+void trimHistoryToSave(CoreLayer& game) {
     if (!game.dataDir().empty()) keepHistoryUpTo(historyPath(game), game.my.year);
 }
 

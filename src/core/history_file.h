@@ -17,7 +17,7 @@
 
 namespace minamori {
 
-class Game;
+struct CoreLayer;
 
 struct CountryFigures {
     int32_t gdp = 0;
@@ -62,13 +62,13 @@ bool keepHistoryUpTo(const std::filesystem::path& path, int32_t year);
 
 // The game's side of the file. A game without a data folder (tests, tools)
 // keeps no history.
-std::filesystem::path historyPath(const Game& game);
-YearFigures currentFigures(const Game& game);
+std::filesystem::path historyPath(const CoreLayer& game);
+YearFigures currentFigures(const CoreLayer& game);
 // A new game begins its history with the figures it starts from.
-void beginHistory(Game& game);
+void beginHistory(CoreLayer& game);
 // The figures of the year just begun, once its morning is over.
-void recordYear(Game& game);
+void recordYear(CoreLayer& game);
 // After a saved game was loaded: the years after it did not happen.
-void trimHistoryToSave(Game& game);
+void trimHistoryToSave(CoreLayer& game);
 
 }  // namespace minamori

@@ -1,11 +1,11 @@
 #include "core/save_file.h"
 
 
-#include "battle/name_tables.h"
 #include "core/cp932.h"
 #include "core/file_io.h"
-#include "core/game.h"
 #include "core/history_file.h"
+#include "core/layer.h"
+#include "core/name_tables.h"
 #include "core/state.h"
 #include "core/text_util.h"
 
@@ -122,7 +122,7 @@ private:
 
 }  // namespace
 
-std::string encodeSave(Game& game) {
+std::string encodeSave(CoreLayer& game) {
     std::vector<std::string> lines;
     lines.reserve(kSaveLines);
     for (const SaveLine& line : saveLayout(game.my, game.countries))
@@ -137,7 +137,7 @@ std::string cutTitle(const std::string& title) {
     return title.substr(0, end);
 }
 
-LoadResult decodeSave(Game& game, const std::string& bytes, std::string& error) {
+LoadResult decodeSave(CoreLayer& game, const std::string& bytes, std::string& error) {
     // An editor may have put a UTF-8 byte-order mark before the first line.
     const std::string_view kBom = "\xEF\xBB\xBF";
     const std::string body =
@@ -157,7 +157,7 @@ LoadResult decodeSave(Game& game, const std::string& bytes, std::string& error) 
     return LoadResult::kLoaded;
 }
 
-LoadResult readSaveFile(Game& game, std::string& error) {
+LoadResult readSaveFile(CoreLayer& game, std::string& error) {
     std::string bytes;
     switch (readWholeFile(game.loadPath(), bytes, error, kSaveSizeLimit)) {
         case ReadResult::kMissing:
@@ -172,7 +172,7 @@ LoadResult readSaveFile(Game& game, std::string& error) {
 
 namespace {
 
-std::string movedSavesText(const Game& game) {
+std::string movedSavesText(const CoreLayer& game) {
     return "セーブデータのフォルダ " + game.loadPath().parent_path().string() +
            " には書き込めないため、これからのセーブは " + game.savePath().string() +
            " に書き込みます。";
@@ -180,13 +180,13 @@ std::string movedSavesText(const Game& game) {
 
 // Said once, when a game read from a place it can no longer write is about to
 // be saved somewhere else: its first save there ends it.
-void reportMovedSaves(Game& game) {
+void reportMovedSaves(CoreLayer& game) {
     if (game.loadPath() != game.savePath()) game.dialogs().showMessage(movedSavesText(game));
 }
 
 // A save that could not be read would be overwritten by the next save with
 // what little was read: it is moved aside first, and the box says where.
-void reportUnreadSave(Game& game, const std::string& error) {
+void reportUnreadSave(CoreLayer& game, const std::string& error) {
     std::string text = "セーブデータを読み込めませんでした。\n" + error;
     const std::filesystem::path unread = game.loadPath();
     if (unread != game.savePath()) {
@@ -207,7 +207,7 @@ void reportUnreadSave(Game& game, const std::string& error) {
 
 }  // namespace
 
-void loadGame(Game& game) {
+void loadGame(CoreLayer& game) {
     std::string error;
     switch (readSaveFile(game, error)) {
         case LoadResult::kLoaded:
@@ -228,12 +228,12 @@ void loadGame(Game& game) {
     fillNameTables(game);
 }
 
-std::string writeSaveFile(Game& game) {
+std::string writeSaveFile(CoreLayer& game) {
     if (!game.saveRefusal.empty()) return game.savePath().string() + ": " + game.saveRefusal;
     return writeFileAtomically(game.savePath(), encodeSave(game));
 }
 
-bool saveGame(Game& game) {
+bool saveGame(CoreLayer& game) {
     const std::string error = writeSaveFile(game);
     if (error.empty()) return true;
     game.dialogs().showMessage("セーブできませんでした。\n" + error);
@@ -244,7 +244,7 @@ std::string clearRecordName(int32_t totalClearCount) {
     return "クリア" + std::to_string(totalClearCount) + "回目の記録.txt";
 }
 
-std::vector<std::string> clearRecordLines(const Game& game) {
+std::vector<std::string> clearRecordLines(const CoreLayer& game) {
     static const char* const kDifficultyLines[kDifficulties] = {
         "イージー クリア", "<ノーマル クリア>", "<<ハード クリア>>", "<<<EXTREAM クリア!!>>>"};
     const tmy& m = game.my;
@@ -256,7 +256,7 @@ std::vector<std::string> clearRecordLines(const Game& game) {
     return lines;
 }
 
-bool writeClearRecord(Game& game) {
+bool writeClearRecord(CoreLayer& game) {
     std::string bytes;
     for (const std::string& line : clearRecordLines(game)) bytes += utf8ToCp932(line) + "\r\n";
     const std::string error = writeFileAtomically(

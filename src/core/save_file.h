@@ -10,7 +10,7 @@
 
 namespace minamori {
 
-class Game;
+struct CoreLayer;
 
 constexpr int kSaveLines = 6092;
 // No save the game writes comes near this; a larger file is not read.
@@ -29,7 +29,7 @@ struct SaveLine {
 std::vector<SaveLine> saveLayout(tmy& my, Countries& countries);
 
 // The save file's bytes for the current game: CP932, CR LF lines.
-std::string encodeSave(Game& game);
+std::string encodeSave(CoreLayer& game);
 
 enum class LoadResult { kLoaded, kMissing, kFailed };
 
@@ -37,10 +37,10 @@ enum class LoadResult { kLoaded, kMissing, kFailed };
 // a number where one belongs; the fields before it keep what was read. Past the
 // end of the file numbers read as 0 and the title as empty. On kFailed, error
 // says why.
-LoadResult readSaveFile(Game& game, std::string& error);
+LoadResult readSaveFile(CoreLayer& game, std::string& error);
 
 // Reads the file from bytes already in memory, as readSaveFile does.
-LoadResult decodeSave(Game& game, const std::string& bytes, std::string& error);
+LoadResult decodeSave(CoreLayer& game, const std::string& bytes, std::string& error);
 
 // Loads the saved game the way start-up does: a missing file starts a new game
 // quietly; an unreadable one is moved aside (never to be overwritten), reported
@@ -49,20 +49,20 @@ LoadResult decodeSave(Game& game, const std::string& bytes, std::string& error);
 // with where saves now go. What was read is brought into range, and the fixed
 // name tables are filled, in every case. The history's rows of years after
 // the loaded one are dropped (not after a failed read).
-void loadGame(Game& game);
+void loadGame(CoreLayer& game);
 
 // Writes the save file; a failure is reported in a message box. True on success.
-bool saveGame(Game& game);
+bool saveGame(CoreLayer& game);
 // Writes the save file; returns an empty text, or why it failed.
-std::string writeSaveFile(Game& game);
+std::string writeSaveFile(CoreLayer& game);
 
 // The clear record's file name for the current clear count.
 std::string clearRecordName(int32_t totalClearCount);
 
 // The clear record's lines for the current game.
-std::vector<std::string> clearRecordLines(const Game& game);
+std::vector<std::string> clearRecordLines(const CoreLayer& game);
 
 // Writes the clear record beside the game's data; a failure is reported in a message box.
-bool writeClearRecord(Game& game);
+bool writeClearRecord(CoreLayer& game);
 
 }  // namespace minamori

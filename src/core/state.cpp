@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "core/game.h"
+#include "core/layer.h"
 #include "core/state.h"
 
 namespace minamori {
@@ -23,7 +23,7 @@ constexpr CountryStart kCountryStart[kCountriesInPlay] = {
 
 }  // namespace
 
-void newGame(Game& game) {
+void newGame(CoreLayer& game) {
     tmy& m = game.my;
     m.daysUsed = 0;
     m.year = 0;
@@ -73,7 +73,7 @@ void newGame(Game& game) {
     }
 }
 
-void normaliseState(Game& game) {
+void normaliseState(CoreLayer& game) {
     tmy& m = game.my;
     m.money = std::clamp(m.money, 0, 999999999);
     m.danger = std::clamp(m.danger, 0, 120);
@@ -91,7 +91,7 @@ void normaliseState(Game& game) {
     }
 }
 
-void normaliseLoadedState(Game& game) {
+void normaliseLoadedState(CoreLayer& game) {
     normaliseState(game);
     tmy& m = game.my;
     m.daysUsed = std::clamp(m.daysUsed, 0, 365);

@@ -12,7 +12,7 @@
 
 namespace minamori {
 
-class Game;
+struct MenuLayer;
 
 namespace rowdata {
 
@@ -197,6 +197,6 @@ std::span<const rowdata::FixedRow> battleRows();     // page 100
 std::span<const std::span<const rowdata::FixedRow>> menuRowTables();
 
 // Whether every term of the condition holds on the game.
-bool conditionHolds(const Game& game, const rowdata::Condition& condition);
+bool conditionHolds(const MenuLayer& game, const rowdata::Condition& condition);
 
 }  // namespace minamori

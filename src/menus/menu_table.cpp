@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/game.h"
+#include "menus/layer.h"
 #include "menus/menu_rows.h"
 
 namespace minamori {
@@ -21,7 +21,7 @@ using rowdata::Term;
 constexpr int32_t kMainMenuLastRow = 19;
 constexpr int32_t kMainMenuRowHeight = 30;
 
-int64_t figureValue(const Game& game, Figure figure, int32_t argument) {
+int64_t figureValue(const MenuLayer& game, Figure figure, int32_t argument) {
     const tmy& m = game.my;
     switch (figure) {
         case Figure::careerLevel:
@@ -79,7 +79,7 @@ int64_t figureValue(const Game& game, Figure figure, int32_t argument) {
     return 0;
 }
 
-bool termHolds(const Game& game, const Term& term) {
+bool termHolds(const MenuLayer& game, const Term& term) {
     const int64_t v = figureValue(game, term.figure, term.argument);
     switch (term.compare) {
         case Compare::eq:
@@ -141,7 +141,7 @@ std::span<const std::span<const FixedRow>> menuRowTables() {
     return tables;
 }
 
-bool conditionHolds(const Game& game, const Condition& condition) {
+bool conditionHolds(const MenuLayer& game, const Condition& condition) {
     const int32_t count =
         condition.count < Condition::kMaxTerms ? condition.count : Condition::kMaxTerms;
     for (int32_t i = 0; i < count; ++i)
@@ -151,7 +151,7 @@ bool conditionHolds(const Game& game, const Condition& condition) {
 
 // Walks the rows in ascending order; the run-time fields (shown, enabled and
 // the positions) belong to the page layout and are left alone.
-void buildMenuTable(Game& game) {
+void buildMenuTable(MenuLayer& game) {
     for (const std::span<const FixedRow> table : menuRowTables()) {
         for (const FixedRow& fixed : table) {
             if (!inRange(fixed.row, kMenuRows)) continue;

@@ -3,10 +3,10 @@
 
 namespace minamori {
 
-class Game;
+struct MenuLayer;
 
 // Assigns the fixed fields of every row and clears the caption of each row
 // whose visibility condition fails on the current game.
-void buildMenuTable(Game& game);
+void buildMenuTable(MenuLayer& game);
 
 }  // namespace minamori

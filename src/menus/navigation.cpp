@@ -2,14 +2,13 @@
 
 #include <string>
 
-#include "actions/executor.h"
 #include "audio/sound.h"
-#include "core/game.h"
+#include "core/number_texts.h"
 #include "core/saturate.h"
+#include "menus/layer.h"
+#include "menus/menu_painter.h"
 #include "menus/menu_table.h"
-#include "script/texts.h"
 #include "view/log.h"
-#include "view/menu_painter.h"
 
 namespace minamori {
 
@@ -23,7 +22,7 @@ int32_t countOf(const std::array<int32_t, kMenuRowSlots>& counts, int32_t row) {
 }
 
 // The thresholds a row must pass to be offered, in the order they are tested.
-bool passesThresholds(const Game& game, const tmenu& row) {
+bool passesThresholds(const MenuLayer& game, const tmenu& row) {
     const tmy& m = game.my;
     const int32_t opinion = game.countries[kJapan].opinion;
     if (row.homeOpinionBelow != 0 && opinion >= row.homeOpinionBelow) return false;
@@ -43,11 +42,11 @@ bool passesThresholds(const Game& game, const tmenu& row) {
     return m.level >= row.minLevel;
 }
 
-bool affordable(const Game& game, const tmenu& row) {
+bool affordable(const MenuLayer& game, const tmenu& row) {
     return row.moneyCost < 1 || game.my.money >= row.moneyCost;
 }
 
-void layOutMenuRow(Game& game, tmenu& row) {
+void layOutMenuRow(MenuLayer& game, tmenu& row) {
     if (!passesThresholds(game, row)) return;
     MenuState& menu = game.menu;
     row.shown = 1;
@@ -78,7 +77,7 @@ void ease(int32_t& current, int32_t target) {
 // Whether a shown row can be chosen now. Tested afresh on every pass, money
 // included: a command whose consequences all happen at once (a purchase, a
 // repayment) leaves its page up without laying it out again.
-bool availableNow(const Game& game, int32_t index, const tmenu& row) {
+bool availableNow(const MenuLayer& game, int32_t index, const tmenu& row) {
     const tmy& m = game.my;
     if (!affordable(game, row)) return false;
     if (int64_t{m.daysUsed} + row.dayCost > 365 && row.caption != "..１年を終える") return false;
@@ -88,20 +87,20 @@ bool availableNow(const Game& game, int32_t index, const tmenu& row) {
 
 }  // namespace
 
-int32_t rowIndex(const Game& game, const tmenu& row) {
+int32_t rowIndex(const MenuLayer& game, const tmenu& row) {
     return static_cast<int32_t>(&row - game.menuTable.data());
 }
 
-bool isHovered(const Game& game, const tmenu& row) {
+bool isHovered(const MenuLayer& game, const tmenu& row) {
     return game.mouseX >= row.curX && int64_t{game.mouseX} <= int64_t{row.curX} + row.width - 1 &&
            game.mouseY >= row.curY && int64_t{game.mouseY} <= int64_t{row.curY} + row.height - 2;
 }
 
-void hideAllRows(Game& game) {
+void hideAllRows(MenuLayer& game) {
     for (tmenu& row : game.menuTable) row.shown = 0;
 }
 
-void openMenuPage(Game& game, int32_t page) {
+void openMenuPage(MenuLayer& game, int32_t page) {
     if (page != kPageBattle) playSound(game, "1.wav");
     if (game.battle.battleState >= 1 && page != kPageBattle) return;
     hideAllRows(game);
@@ -115,13 +114,13 @@ void openMenuPage(Game& game, int32_t page) {
     game.worldPanelDirty = 1;
 }
 
-void closeMenu(Game& game) {
+void closeMenu(MenuLayer& game) {
     playSound(game, "1.wav");
     hideAllRows(game);
     game.menu.currentPage = kPageNone;
 }
 
-void updateMenu(Game& game) {
+void updateMenu(MenuLayer& game) {
     if (!game.queue.empty()) return;
     MenuState& menu = game.menu;
     menu.hoveredRow = 0;
@@ -138,7 +137,7 @@ void updateMenu(Game& game) {
         game.clickPending = 0;
         if (menu.hoveredRow != 0 &&
             game.menuTable[static_cast<size_t>(menu.hoveredRow)].enabled == 1)
-            executeAction(game, menu.hoveredRow);
+            game.runRowCommand(menu.hoveredRow);
     }
 }
 

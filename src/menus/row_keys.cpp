@@ -4,19 +4,19 @@
 #include <optional>
 #include <vector>
 
-#include "core/game.h"
+#include "menus/layer.h"
 
 namespace minamori {
 
 namespace {
 
-bool onPage(const Game& game, const tmenu& row) {
+bool onPage(const MenuLayer& game, const tmenu& row) {
     return row.shown == 1 && row.page == game.menu.currentPage;
 }
 
 // Whether the pointer is over the row at its final place; the bottom line is
 // the next row's, as for the hover.
-bool pointerOnTarget(const Game& game, const tmenu& row) {
+bool pointerOnTarget(const MenuLayer& game, const tmenu& row) {
     return game.mouseX >= row.targetX &&
            int64_t{game.mouseX} <= int64_t{row.targetX} + row.width - 1 &&
            game.mouseY >= row.targetY &&
@@ -39,7 +39,7 @@ bool onPicture(const tmenu& row) {
 
 // The enabled rows of the page on the picture, top to bottom (the title page
 // grows upward).
-std::vector<const tmenu*> choosableRows(const Game& game) {
+std::vector<const tmenu*> choosableRows(const MenuLayer& game) {
     std::vector<const tmenu*> rows;
     for (const tmenu& row : game.menuTable)
         if (onPage(game, row) && row.enabled == 1 && onPicture(row)) rows.push_back(&row);
@@ -49,7 +49,7 @@ std::vector<const tmenu*> choosableRows(const Game& game) {
 }
 
 // The top of the row under the pointer, enabled or not.
-std::optional<int32_t> pointerRowTop(const Game& game) {
+std::optional<int32_t> pointerRowTop(const MenuLayer& game) {
     for (const tmenu& row : game.menuTable)
         if (onPage(game, row) && pointerOnTarget(game, row)) return row.targetY;
     return std::nullopt;
@@ -69,7 +69,7 @@ const tmenu* adjacentRow(const std::vector<const tmenu*>& rows, std::optional<in
 
 }  // namespace
 
-bool pointToAdjacentRow(Game& game, int direction) {
+bool pointToAdjacentRow(MenuLayer& game, int direction) {
     if (!game.queue.empty()) return false;
     const std::vector<const tmenu*> rows = choosableRows(game);
     if (rows.empty()) return false;

@@ -3,7 +3,7 @@
 
 namespace minamori {
 
-class Game;
+struct MenuLayer;
 
 // Puts the pointer on the middle of the next (direction 1) or previous (-1)
 // enabled row of the page on screen, in screen order from top to bottom. From
@@ -11,6 +11,6 @@ class Game;
 // past either end it wraps round. Rows are taken at their final places, so this
 // works while they slide in. Returns whether the pointer moved: nothing moves
 // while script lines wait, as the rows are not on screen then.
-bool pointToAdjacentRow(Game& game, int direction);
+bool pointToAdjacentRow(MenuLayer& game, int direction);
 
 }  // namespace minamori

@@ -9,8 +9,8 @@
 #include <memory>
 #include <optional>
 
-#include "core/game.h"
-#include "core/shell.h"
+#include "game/game.h"
+#include "game/shell.h"
 #include "platform/sdl_audio.h"
 #include "platform/sdl_dialogs.h"
 #include "platform/sdl_keys.h"

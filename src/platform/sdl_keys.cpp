@@ -1,7 +1,7 @@
 #include "platform/sdl_keys.h"
 
-#include "core/game.h"
-#include "core/shell.h"
+#include "game/game.h"
+#include "game/shell.h"
 #include "platform/sdl_video.h"
 
 namespace minamori {

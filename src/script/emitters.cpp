@@ -1,6 +1,6 @@
 #include <string>
 
-#include "core/game.h"
+#include "script/layer.h"
 #include "script/stats.h"
 
 namespace minamori {
@@ -12,34 +12,44 @@ const char* countryKeyword(int32_t c, const char* const (&keywords)[4]) {
     return inRange(c, kCountriesInPlay) ? keywords[c] : nullptr;
 }
 
-void queueCountryLine(Game& game, int32_t c, int32_t n, const char* const (&keywords)[4]) {
+void queueCountryLine(ScriptLayer& game, int32_t c, int32_t n, const char* const (&keywords)[4]) {
     if (const char* keyword = countryKeyword(c, keywords))
         game.queue.pushLine(keyword + std::to_string(n));
 }
 
 }  // namespace
 
-void queueExp(Game& game, int32_t n) { game.queue.pushLine("exp" + std::to_string(n)); }
-void queueIntelligenceExp(Game& game, int32_t n) { game.queue.pushLine("intexp" + std::to_string(n)); }
-void queueVitalityExp(Game& game, int32_t n) { game.queue.pushLine("vitexp" + std::to_string(n)); }
-void queueCharismaExp(Game& game, int32_t n) { game.queue.pushLine("tokuexp" + std::to_string(n)); }
+void queueExp(ScriptLayer& game, int32_t n) { game.queue.pushLine("exp" + std::to_string(n)); }
+void queueIntelligenceExp(ScriptLayer& game, int32_t n) {
+    game.queue.pushLine("intexp" + std::to_string(n));
+}
+void queueVitalityExp(ScriptLayer& game, int32_t n) {
+    game.queue.pushLine("vitexp" + std::to_string(n));
+}
+void queueCharismaExp(ScriptLayer& game, int32_t n) {
+    game.queue.pushLine("tokuexp" + std::to_string(n));
+}
 
-void queueOpinion(Game& game, int32_t c, int32_t n) {
+void queueOpinion(ScriptLayer& game, int32_t c, int32_t n) {
     static const char* const kKeywords[4] = {"yoron", "china_yoron", "taiwan_yoron", "usa_yoron"};
     queueCountryLine(game, c, n, kKeywords);
 }
 
-void queueMilitary(Game& game, int32_t c, int32_t n) {
+void queueMilitary(ScriptLayer& game, int32_t c, int32_t n) {
     static const char* const kKeywords[4] = {"miri", "china_miri", "taiwan_miri", "usa_miri"};
     queueCountryLine(game, c, n, kKeywords);
 }
 
-void queueGrowth(Game& game, int32_t c, int32_t n) {
+void queueGrowth(ScriptLayer& game, int32_t c, int32_t n) {
     static const char* const kKeywords[4] = {"gdpup", "china_gdpup", "taiwan_gdpup", "usa_gdpup"};
     queueCountryLine(game, c, n, kKeywords);
 }
 
-void queueDanger(Game& game, int32_t n) { game.queue.pushLine("danger" + std::to_string(n)); }
-void queueItem(Game& game, int32_t item) { game.queue.pushLine("item" + std::to_string(item)); }
+void queueDanger(ScriptLayer& game, int32_t n) {
+    game.queue.pushLine("danger" + std::to_string(n));
+}
+void queueItem(ScriptLayer& game, int32_t item) {
+    game.queue.pushLine("item" + std::to_string(item));
+}
 
 }  // namespace minamori

@@ -1,5 +1,7 @@
 #include "script/queue.h"
 
+#include "core/text_util.h"
+
 namespace minamori {
 
 void MessageQueue::pushLine(const std::string& text) {
@@ -29,6 +31,11 @@ int MessageQueue::size() const {
     int n = 0;
     while (n < kSlots && !slots_[n].empty()) ++n;
     return n;
+}
+
+int32_t scriptNumber(const std::string& rest) {
+    int32_t n = 0;
+    return parseInt32(rest, n) ? n : 0;
 }
 
 }  // namespace minamori

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 namespace minamori {
@@ -27,5 +28,9 @@ public:
 private:
     std::array<std::string, kSlots> slots_;
 };
+
+// The number after a keyword of a script line: a whole decimal integer with
+// an optional sign, else 0.
+int32_t scriptNumber(const std::string& rest);
 
 }  // namespace minamori

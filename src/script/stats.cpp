@@ -4,11 +4,11 @@
 #include <string>
 
 #include "audio/sound.h"
-#include "battle/name_tables.h"
-#include "core/game.h"
+#include "core/name_tables.h"
+#include "core/number_texts.h"
 #include "core/saturate.h"
 #include "core/state.h"
-#include "script/texts.h"
+#include "script/layer.h"
 #include "view/effects.h"
 #include "view/log.h"
 
@@ -19,7 +19,7 @@ namespace {
 using std::to_string;
 
 // One of the four countries in play, or null.
-tcountry* countryAt(Game& game, int32_t c) {
+tcountry* countryAt(ScriptLayer& game, int32_t c) {
     return inRange(c, kCountriesInPlay) ? &game.countries[static_cast<size_t>(c)] : nullptr;
 }
 
@@ -32,7 +32,7 @@ struct CountryChange {
     const char* fallSound;
 };
 
-void announceCountryChange(Game& game, const tcountry& country, int32_t n,
+void announceCountryChange(ScriptLayer& game, const tcountry& country, int32_t n,
                            const CountryChange& texts) {
     if (n > 0) {
         addLogLine(game, country.name + texts.risePhrase + to_string(n) + texts.riseTail, "aqua");
@@ -57,7 +57,7 @@ struct ExperienceKind {
     std::array<int32_t, 4> effectKinds;  // started in order; 0 ends the list
 };
 
-void gainExperience(Game& game, int32_t n, const ExperienceKind& kind) {
+void gainExperience(ScriptLayer& game, int32_t n, const ExperienceKind& kind) {
     if (n <= 0) return;
     tmy& m = game.my;
     const int64_t gain = int64_t{n} + m.expBonus;
@@ -78,7 +78,7 @@ void gainExperience(Game& game, int32_t n, const ExperienceKind& kind) {
 
 }  // namespace
 
-void changeMoney(Game& game, int32_t n) {
+void changeMoney(ScriptLayer& game, int32_t n) {
     if (n == 0) return;
     game.my.money = addSat(game.my.money, n);
     if (n > 0) {
@@ -90,7 +90,7 @@ void changeMoney(Game& game, int32_t n) {
     normaliseState(game);
 }
 
-void changeLifespan(Game& game, int32_t n) {
+void changeLifespan(ScriptLayer& game, int32_t n) {
     if (n == 0) return;
     game.my.lifespan = addSat(game.my.lifespan, n);
     if (n > 0) {
@@ -102,7 +102,7 @@ void changeLifespan(Game& game, int32_t n) {
     normaliseState(game);
 }
 
-void changeOpinion(Game& game, int32_t c, int32_t n) {
+void changeOpinion(ScriptLayer& game, int32_t c, int32_t n) {
     if (tcountry* country = countryAt(game, c)) {
         country->opinion = addSat(country->opinion, n);
         announceCountryChange(game, *country, n,
@@ -112,7 +112,7 @@ void changeOpinion(Game& game, int32_t c, int32_t n) {
     normaliseState(game);
 }
 
-void changeGrowth(Game& game, int32_t c, int32_t n) {
+void changeGrowth(ScriptLayer& game, int32_t c, int32_t n) {
     if (tcountry* country = countryAt(game, c)) {
         country->growth = addSat(country->growth, n);
         country->gdp = addSat(country->gdp, n);
@@ -123,7 +123,7 @@ void changeGrowth(Game& game, int32_t c, int32_t n) {
     normaliseState(game);
 }
 
-void changeMilitary(Game& game, int32_t c, int32_t n) {
+void changeMilitary(ScriptLayer& game, int32_t c, int32_t n) {
     if (tcountry* country = countryAt(game, c)) {
         country->military = addSat(country->military, n);
         announceCountryChange(game, *country, n,
@@ -133,7 +133,7 @@ void changeMilitary(Game& game, int32_t c, int32_t n) {
     normaliseState(game);
 }
 
-void changeDanger(Game& game, int32_t n) {
+void changeDanger(ScriptLayer& game, int32_t n) {
     game.my.danger = addSat(game.my.danger, n);
     // A falling danger figure is the good news.
     if (n > 0) {
@@ -146,37 +146,37 @@ void changeDanger(Game& game, int32_t n) {
     normaliseState(game);
 }
 
-void gainExp(Game& game, int32_t n) {
+void gainExp(ScriptLayer& game, int32_t n) {
     gainExperience(game, n,
                    {&tmy::exp, &tmy::level, 50, "経験値 ", true, "LVUP!!! HP最大値+1", "lvup.wav",
                     32, 38, {252, 253, 159, 168}});
 }
 
-void gainIntelligenceExp(Game& game, int32_t n) {
+void gainIntelligenceExp(ScriptLayer& game, int32_t n) {
     gainExperience(game, n,
                    {&tmy::intelligenceExp, &tmy::intelligence, 10, "知力経験値 ", false,
                     "知力UP!!!!", "lvcap.wav", 45, 97, {254, 255}});
 }
 
-void gainVitalityExp(Game& game, int32_t n) {
+void gainVitalityExp(ScriptLayer& game, int32_t n) {
     gainExperience(game, n,
                    {&tmy::vitalityExp, &tmy::vitality, 10, "体力経験値 ", true,
                     "体力UP!! HP最大値+1", "lvcap.wav", 45, 82, {254, 255}});
 }
 
-void gainCharismaExp(Game& game, int32_t n) {
+void gainCharismaExp(ScriptLayer& game, int32_t n) {
     gainExperience(game, n,
                    {&tmy::charismaExp, &tmy::charisma, 10, "ｶﾘｽﾏ経験値 ", false, "ｶﾘｽﾏUP!!!!",
                     "lvcap.wav", 45, 112, {254, 255}});
 }
 
-void giveItem(Game& game, int32_t item) {
+void giveItem(ScriptLayer& game, int32_t item) {
     if (!inRange(item, kItemSlots)) return;  // no such item: nothing to hold
     if (itemEntry(item).unique == 1 && game.my.itemCount[static_cast<size_t>(item)] >= 1) return;
     addItems(game, item, 1);
 }
 
-void addItems(Game& game, int32_t item, int32_t n) {
+void addItems(ScriptLayer& game, int32_t item, int32_t n) {
     if (!inRange(item, kItemSlots)) return;
     int32_t& count = game.my.itemCount[static_cast<size_t>(item)];
     playSound(game, "item_get.wav");

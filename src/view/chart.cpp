@@ -5,10 +5,10 @@
 #include <cmath>
 #include <string>
 
-#include "core/game.h"
 #include "view/canvas.h"
 #include "view/chart_axis.h"
 #include "view/colours.h"
+#include "view/layer.h"
 #include "view/text.h"
 
 namespace minamori {
@@ -198,7 +198,7 @@ void drawChart(TextPainter& text, Canvas& canvas, const std::vector<YearFigures>
             drawSeries(canvas, years, scale, kPlots[i], axes[i], s);
 }
 
-void drawChart(Game& game, Canvas& canvas, const std::vector<YearFigures>& years) {
+void drawChart(ViewLayer& game, Canvas& canvas, const std::vector<YearFigures>& years) {
     drawChart(game.text, canvas, years);
 }
 

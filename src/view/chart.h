@@ -9,7 +9,7 @@
 namespace minamori {
 
 class Canvas;
-class Game;
+struct ViewLayer;
 class TextPainter;
 
 // The dark panel the chart covers, (left, top, right, bottom), right and bottom exclusive.
@@ -22,6 +22,6 @@ constexpr ChartPanel kChartPanel{12, 8, 628, 472};
 // number of rows and any figures. The rows are those of readHistory(historyPath(game)),
 // read once when the chart is opened: a few kilobytes even after a long game.
 void drawChart(TextPainter& text, Canvas& canvas, const std::vector<YearFigures>& years);
-void drawChart(Game& game, Canvas& canvas, const std::vector<YearFigures>& years);
+void drawChart(ViewLayer& game, Canvas& canvas, const std::vector<YearFigures>& years);
 
 }  // namespace minamori

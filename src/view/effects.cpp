@@ -4,8 +4,8 @@
 #include <cmath>
 #include <span>
 
-#include "core/game.h"
 #include "core/saturate.h"
+#include "view/layer.h"
 
 namespace minamori {
 
@@ -70,8 +70,8 @@ void createOnce(EffectSlot& s, std::size_t count, Init init) {
 }
 
 // Kinds 252 and 254: sparks flying out, slowing and shrinking.
-void sparks(Game& game, EffectSlot& s, int sizeRange, int distBase, int distRange, int speedBase,
-            const Pixel (&colours)[11]) {
+void sparks(ViewLayer& game, EffectSlot& s, int sizeRange, int distBase, int distRange,
+            int speedBase, const Pixel (&colours)[11]) {
     Canvas& bak = game.screen.bak;
     createOnce(s, 20, [&](Particle& p) {
         p.size = 2 + game.R(sizeRange);
@@ -94,7 +94,7 @@ void sparks(Game& game, EffectSlot& s, int sizeRange, int distBase, int distRang
 
 // Kinds 253 and 255: rays closing in, then a disc that blanks what lies under it.
 template <std::size_t N>
-void rays(Game& game, EffectSlot& s, bool axes, const Pixel (&colours)[N], int32_t ringStart) {
+void rays(ViewLayer& game, EffectSlot& s, bool axes, const Pixel (&colours)[N], int32_t ringStart) {
     Canvas& bak = game.screen.bak;
     createOnce(s, 20, [&](Particle& p) {
         if (axes) {
@@ -141,7 +141,7 @@ void rays(Game& game, EffectSlot& s, bool axes, const Pixel (&colours)[N], int32
 }
 
 // Kind 159: red dots flying out inside a shrinking ring.
-void redBurst(Game& game, EffectSlot& s) {
+void redBurst(ViewLayer& game, EffectSlot& s) {
     Canvas& bak = game.screen.bak;
     createOnce(s, 10, [&](Particle& p) {
         p.angle = game.R(360);
@@ -168,7 +168,7 @@ void redBurst(Game& game, EffectSlot& s) {
 }
 
 // Kind 168: white streaks falling in toward the centre.
-void streaks(Game& game, EffectSlot& s) {
+void streaks(ViewLayer& game, EffectSlot& s) {
     Canvas& bak = game.screen.bak;
     createOnce(s, 10, [&](Particle& p) {
         p.angle = game.R(360);
@@ -195,7 +195,7 @@ void streaks(Game& game, EffectSlot& s) {
 }
 
 // Runs one frame of a slot's kind; returns the age after which it ends.
-int32_t runKind(Game& game, EffectSlot& s) {
+int32_t runKind(ViewLayer& game, EffectSlot& s) {
     switch (s.kind) {
         case 252: sparks(game, s, 8, 10, 15, 30, kOrangeSparks); return 20;
         case 254: sparks(game, s, 4, 5, 5, 10, kGreenSparks); return 20;
@@ -209,7 +209,7 @@ int32_t runKind(Game& game, EffectSlot& s) {
 
 }  // namespace
 
-void startEffect(Game& game, int32_t x, int32_t y, int32_t kind) {
+void startEffect(ViewLayer& game, int32_t x, int32_t y, int32_t kind) {
     Effects& fx = game.effects;
     fx.effectCursor = (fx.effectCursor + 1) % Effects::kSlots;
     EffectSlot& slot = fx.slots[static_cast<size_t>(fx.effectCursor)];
@@ -222,7 +222,7 @@ void startEffect(Game& game, int32_t x, int32_t y, int32_t kind) {
     slot.particlesReady = 0;
 }
 
-void drawEffects(Game& game) {
+void drawEffects(ViewLayer& game) {
     for (EffectSlot& slot : game.effects.slots) {
         if (slot.age <= 0) continue;
         slot.age += 1;

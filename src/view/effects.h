@@ -6,7 +6,7 @@
 
 namespace minamori {
 
-class Game;
+struct ViewLayer;
 
 struct Particle {
     int32_t angle = 0;  // whole degrees
@@ -30,8 +30,8 @@ struct Effects {
 };
 
 // Starts an effect of a kind in the next slot of the ring, replacing whatever ran there.
-void startEffect(Game& game, int32_t x, int32_t y, int32_t kind);
+void startEffect(ViewLayer& game, int32_t x, int32_t y, int32_t kind);
 // Advances and draws every running effect on the effects layer.
-void drawEffects(Game& game);
+void drawEffects(ViewLayer& game);
 
 }  // namespace minamori

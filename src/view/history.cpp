@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "core/game.h"
 #include "view/colours.h"
+#include "view/layer.h"
 
 namespace minamori {
 
@@ -30,7 +30,7 @@ void darken(Canvas& cg) {
     cg.brushClear = false;
 }
 
-void drawHeading(Game& game, int first, int last) {
+void drawHeading(ViewLayer& game, int first, int last) {
     const int total = game.history.size();
     std::string heading = "メッセージ履歴";
     if (total > 0)
@@ -54,7 +54,7 @@ int maxHistoryScroll(const MessageHistory& history) {
     return std::max(0, history.size() - kHistoryRows);
 }
 
-void drawHistory(Game& game, int scroll) {
+void drawHistory(ViewLayer& game, int scroll) {
     Canvas& cg = game.screen.cg;
     darken(cg);
     const MessageHistory& history = game.history;

@@ -9,7 +9,7 @@
 
 namespace minamori {
 
-class Game;
+struct ViewLayer;
 
 class MessageHistory {
 public:
@@ -32,6 +32,6 @@ constexpr int kHistoryRows = 25;
 int maxHistoryScroll(const MessageHistory& history);
 // Draws the history panel over cg: the lines in their colours, newest at the
 // bottom, scrolled back by scroll lines.
-void drawHistory(Game& game, int scroll);
+void drawHistory(ViewLayer& game, int scroll);
 
 }  // namespace minamori

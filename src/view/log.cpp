@@ -1,12 +1,12 @@
 #include "view/log.h"
 
-#include "core/game.h"
+#include "view/layer.h"
 #include "view/colours.h"
-#include "view/frame.h"
+#include "view/screen.h"
 
 namespace minamori {
 
-void addLogLine(Game& game, const std::string& text, const std::string& colourName) {
+void addLogLine(ViewLayer& game, const std::string& text, const std::string& colourName) {
     const int32_t code = colourCode(colourName);
     const std::vector<std::string> lines = game.text.wrap(text, kFormFont, kLogBoxWidth);
     game.log.add(lines, code);
@@ -15,14 +15,14 @@ void addLogLine(Game& game, const std::string& text, const std::string& colourNa
         game.history.add(tmoji_efe{screenLine(lines, i), code});
 }
 
-void addGreyLine(Game& game, const std::string& text) { addLogLine(game, text, "silver"); }
+void addGreyLine(ViewLayer& game, const std::string& text) { addLogLine(game, text, "silver"); }
 
-void clearLog(Game& game) {
+void clearLog(ViewLayer& game) {
     if (game.closing) return;
     game.log.clear();
 }
 
-void drawLog(Game& game) {
+void drawLog(ViewLayer& game, bool moreToRead) {
     constexpr FontSpec kLogFont{FontFace::kProportional, 12, true};
     constexpr FontSpec kMarkerFont{FontFace::kProportional, 10, true};
     Screen& s = game.screen;
@@ -34,7 +34,7 @@ void drawLog(Game& game) {
             s.cgTextColour = toPixel(*c);
         game.text.draw(s.cg, 2, 460 - 20 * i, entry.text, kLogFont, s.cgTextColour, kBlack);
         // The marker bobs while a click will advance the script.
-        if (i == 0 && !game.queue.empty()) {
+        if (i == 0 && moreToRead) {
             const int w = game.text.textWidth(entry.text, kLogFont);
             game.text.draw(s.cg, 2 + w, 462 - game.animFrame % 3, "▼", kMarkerFont,
                            s.cgTextColour, kBlack);

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "core/game.h"
 #include "core/history_file.h"
 #include "view/chart.h"
 #include "view/history.h"
+#include "view/layer.h"
 
 namespace minamori {
 
@@ -15,14 +15,14 @@ constexpr int kWheelLines = 3;
 constexpr int kPageLines = kHistoryRows - 1;
 constexpr int32_t kHidden = -1;  // a pointer position off the picture
 
-void scrollHistory(Game& game, int64_t lines) {
+void scrollHistory(ViewLayer& game, int64_t lines) {
     int& scroll = game.overlay.historyScroll;
     scroll =
         static_cast<int>(std::clamp<int64_t>(scroll + lines, 0, maxHistoryScroll(game.history)));
 }
 
 // A key while nothing is open: only the keys that open an overlay are taken.
-bool opensOverlay(Game& game, Key key) {
+bool opensOverlay(ViewLayer& game, Key key) {
     if (key == Key::kPageUp) {
         openOverlay(game, Overlay::kHistory);
         return true;
@@ -36,7 +36,7 @@ bool opensOverlay(Game& game, Key key) {
     return false;
 }
 
-void historyKey(Game& game, Key key) {
+void historyKey(ViewLayer& game, Key key) {
     switch (key) {
         case Key::kUp:
             scrollHistory(game, 1);
@@ -61,7 +61,7 @@ void historyKey(Game& game, Key key) {
     }
 }
 
-void chartKey(Game& game, Key key) {
+void chartKey(ViewLayer& game, Key key) {
     if (key == Key::kG || key == Key::kEscape || key == Key::kEnter || key == Key::kSpace ||
         key == Key::kBackspace)
         closeOverlay(game);
@@ -69,7 +69,7 @@ void chartKey(Game& game, Key key) {
 
 }  // namespace
 
-void openOverlay(Game& game, Overlay overlay) {
+void openOverlay(ViewLayer& game, Overlay overlay) {
     OverlayState& o = game.overlay;
     if (o.open == Overlay::kNone) {
         o.heldX = game.mouseX;
@@ -80,7 +80,7 @@ void openOverlay(Game& game, Overlay overlay) {
     o.historyScroll = 0;
 }
 
-void closeOverlay(Game& game) {
+void closeOverlay(ViewLayer& game) {
     OverlayState& o = game.overlay;
     if (o.open == Overlay::kNone) return;
     o.open = Overlay::kNone;
@@ -88,7 +88,7 @@ void closeOverlay(Game& game) {
     game.mouseY = o.heldY;
 }
 
-bool overlayTakesKey(Game& game, Key key) {
+bool overlayTakesKey(ViewLayer& game, Key key) {
     switch (game.overlay.open) {
         case Overlay::kNone:
             return opensOverlay(game, key);
@@ -102,20 +102,20 @@ bool overlayTakesKey(Game& game, Key key) {
     return true;
 }
 
-bool overlayTakesClick(Game& game) {
+bool overlayTakesClick(ViewLayer& game) {
     if (game.overlay.open == Overlay::kNone) return false;
     closeOverlay(game);
     return true;
 }
 
-bool overlayTakesPointer(Game& game, int32_t x, int32_t y) {
+bool overlayTakesPointer(ViewLayer& game, int32_t x, int32_t y) {
     if (game.overlay.open == Overlay::kNone) return false;
     game.overlay.heldX = x;
     game.overlay.heldY = y;
     return true;
 }
 
-void overlayTakesWheel(Game& game, int32_t steps) {
+void overlayTakesWheel(ViewLayer& game, int32_t steps) {
     switch (game.overlay.open) {
         case Overlay::kNone:
             if (steps > 0) openOverlay(game, Overlay::kHistory);
@@ -128,7 +128,7 @@ void overlayTakesWheel(Game& game, int32_t steps) {
     }
 }
 
-void drawOverlay(Game& game) {
+void drawOverlay(ViewLayer& game) {
     switch (game.overlay.open) {
         case Overlay::kNone:
             break;

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "core/history_file.h"
-#include "core/shell.h"
+#include "view/keys.h"
 
 namespace minamori {
 
-class Game;
+struct ViewLayer;
 
 enum class Overlay { kNone, kHistory, kChart };
 
@@ -24,17 +24,17 @@ struct OverlayState {
 
 // Opening hides the pointer from the game (no row is hovered under the
 // panel); closing gives it back where the mouse is now.
-void openOverlay(Game& game, Overlay overlay);
-void closeOverlay(Game& game);
+void openOverlay(ViewLayer& game, Overlay overlay);
+void closeOverlay(ViewLayer& game);
 
 // Input first offered to the overlays; each returns whether it was taken, in
 // which case the game must not see it. Keys and the wheel may also open one.
-bool overlayTakesKey(Game& game, Key key);
-bool overlayTakesClick(Game& game);
-bool overlayTakesPointer(Game& game, int32_t x, int32_t y);
-void overlayTakesWheel(Game& game, int32_t steps);
+bool overlayTakesKey(ViewLayer& game, Key key);
+bool overlayTakesClick(ViewLayer& game);
+bool overlayTakesPointer(ViewLayer& game, int32_t x, int32_t y);
+void overlayTakesWheel(ViewLayer& game, int32_t steps);
 
 // Draws the open overlay over cg, last in the frame.
-void drawOverlay(Game& game);
+void drawOverlay(ViewLayer& game);
 
 }  // namespace minamori

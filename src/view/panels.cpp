@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string>
 
-#include "core/game.h"
+#include "core/number_texts.h"
 #include "core/saturate.h"
-#include "script/texts.h"
+#include "view/layer.h"
 
 namespace minamori {
 
@@ -25,7 +25,7 @@ int32_t barLength(int64_t shown, int64_t full, int length) {
     return static_cast<int32_t>(std::clamp(f, -1e6, 1e6));
 }
 
-void text(Game& game, Canvas& canvas, int x, int y, const std::string& s, Pixel colour) {
+void text(ViewLayer& game, Canvas& canvas, int x, int y, const std::string& s, Pixel colour) {
     game.text.draw(canvas, x, y, s, kPanelFont, colour);
 }
 
@@ -46,7 +46,7 @@ Pixel hpColour(int64_t percent) {
     return 0xBBCCCC;
 }
 
-void drawDateLine(Game& game, Canvas& cg) {
+void drawDateLine(ViewLayer& game, Canvas& cg) {
     DisplayedValues& d = game.displayed;
     const int32_t m = barLength(d.shownDay, 365, 300);
     cg.fillRect(100, 8, 400, 10, 0x662244);
@@ -55,13 +55,13 @@ void drawDateLine(Game& game, Canvas& cg) {
     followValue(d.shownDay, game.my.daysUsed);
 }
 
-void drawLifespanLine(Game& game, Canvas& cg) {
+void drawLifespanLine(ViewLayer& game, Canvas& cg) {
     const std::string life = "寿命残り " + to_string(game.my.lifespan) + "年";
     text(game, cg, 2, 17, life, lifespanColour(game.my.lifespan));
     text(game, cg, 7 + game.text.textWidth(life, kPanelFont), 17, game.my.titleText, 0xCCCC66);
 }
 
-void drawLevelLine(Game& game, Canvas& cg) {
+void drawLevelLine(ViewLayer& game, Canvas& cg) {
     DisplayedValues& d = game.displayed;
     const int64_t next = int64_t{game.my.level} * 50 + 50;
     cg.fillRect(120, 35, 320, 42, 0x225522);
@@ -72,7 +72,7 @@ void drawLevelLine(Game& game, Canvas& cg) {
     followValue(d.shownExp, game.my.exp);
 }
 
-void drawHpLine(Game& game, Canvas& cg) {
+void drawHpLine(ViewLayer& game, Canvas& cg) {
     DisplayedValues& d = game.displayed;
     const tmy& m = game.my;
     cg.fillRect(80, 50, 330, 57, m.hp < d.shownHp ? 0x990000 : 0x225555);
@@ -83,7 +83,7 @@ void drawHpLine(Game& game, Canvas& cg) {
     followValueSnapDown(d.shownHp, m.hp);
 }
 
-void drawStatLine(Game& game, Canvas& cg, int y, const char* label, int32_t stat, int32_t exp,
+void drawStatLine(ViewLayer& game, Canvas& cg, int y, const char* label, int32_t stat, int32_t exp,
                   int32_t& shown) {
     const int64_t next = int64_t{stat} * 10 + 10;
     cg.fillRect(130, y + 4, 220, y + 10, 0x222255);
@@ -93,7 +93,7 @@ void drawStatLine(Game& game, Canvas& cg, int y, const char* label, int32_t stat
     followValue(shown, exp);
 }
 
-void drawEnemyPanel(Game& game, Canvas& cg) {
+void drawEnemyPanel(ViewLayer& game, Canvas& cg) {
     const tenemy& e = game.battle.enemy;
     int32_t& shown = game.displayed.shownEnemyHp;
     text(game, cg, 2, 152, "●" + e.name + " Lv:" + to_string(e.level), kDefault);
@@ -135,7 +135,7 @@ Pixel dangerColour(int32_t danger) {
     return kBands[std::min(danger / 10 - 2, 7)];
 }
 
-void drawCountryRow(Game& game, Canvas& picture, int c, int y) {
+void drawCountryRow(ViewLayer& game, Canvas& picture, int c, int y) {
     const tcountry& country = game.countries[static_cast<size_t>(c)];
     const std::string name = country.name + " ";
     text(game, picture, 2, y, name, kDefault);
@@ -160,7 +160,7 @@ void followValueSnapDown(int32_t& shown, int32_t target) {
     if (shown < 0) shown = 0;
 }
 
-void drawPlayerPanel(Game& game) {
+void drawPlayerPanel(ViewLayer& game) {
     if (game.inGame != 1) return;
     Canvas& cg = game.screen.cg;
     DisplayedValues& d = game.displayed;
@@ -175,7 +175,7 @@ void drawPlayerPanel(Game& game) {
     if (game.battle.battleState > 0) drawEnemyPanel(game, cg);
 }
 
-void drawWorldPanel(Game& game, Canvas& picture) {
+void drawWorldPanel(ViewLayer& game, Canvas& picture) {
     if (game.inGame != 1 || game.battle.battleState >= 1) return;
     int row = 0;
     for (int c = kCountries - 1; c >= 0; --c)

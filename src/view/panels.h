@@ -6,7 +6,7 @@
 namespace minamori {
 
 class Canvas;
-class Game;
+struct ViewLayer;
 
 // Figures as shown: each follows its game value a little every frame.
 struct DisplayedValues {
@@ -25,8 +25,8 @@ void followValue(int32_t& shown, int32_t target);
 void followValueSnapDown(int32_t& shown, int32_t target);
 
 // The player panel and, in battle, the enemy panel, on cg; advances the shown values.
-void drawPlayerPanel(Game& game);
+void drawPlayerPanel(ViewLayer& game);
 // The world panel on the given picture (the background layer).
-void drawWorldPanel(Game& game, Canvas& picture);
+void drawWorldPanel(ViewLayer& game, Canvas& picture);
 
 }  // namespace minamori

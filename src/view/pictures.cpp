@@ -4,9 +4,9 @@
 #include <cctype>
 
 #include "core/file_io.h"
-#include "core/game.h"
-#include "view/frame.h"
+#include "view/layer.h"
 #include "view/picture_files.h"
+#include "view/screen.h"
 
 namespace minamori {
 
@@ -22,7 +22,7 @@ std::optional<Canvas> loadPictureFile(const std::filesystem::path& path) {
     return bmp ? decodeBmp(bytes) : decodeJpeg(bytes);
 }
 
-void loadScenePicture(Game& game, const std::string& fileName) {
+void loadScenePicture(ViewLayer& game, const std::string& fileName) {
     if (!isPlainFileName(fileName)) return;
     std::optional<Canvas> picture = loadPictureFile(game.cgPath(fileName));
     if (!picture) return;

@@ -5,9 +5,9 @@
 
 namespace minamori {
 
-class Game;
+struct ViewLayer;
 
 // Shows a new scene picture; a file that cannot be loaded leaves the scene as it was.
-void loadScenePicture(Game& game, const std::string& fileName);
+void loadScenePicture(ViewLayer& game, const std::string& fileName);
 
 }  // namespace minamori

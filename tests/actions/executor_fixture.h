@@ -9,12 +9,12 @@
 
 #include "actions/executor.h"
 #include "audio/sound.h"
-#include "battle/name_tables.h"
-#include "core/game.h"
+#include "core/name_tables.h"
 #include "core/state.h"
 #include "core/temp_folder.h"
+#include "game/game.h"
+#include "game/interpreter.h"
 #include "menus/menu_table.h"
-#include "script/interpreter.h"
 
 namespace mtest {
 

@@ -3,8 +3,8 @@
 
 #include "actions/narrative.h"
 #include "executor_fixture.h"
+#include "game/interpreter.h"
 #include "menus/navigation.h"
-#include "script/interpreter.h"
 
 using namespace minamori;
 

@@ -3,9 +3,9 @@
 #include <limits>
 
 #include "battle/battle.h"
-#include "battle/name_tables.h"
+#include "core/name_tables.h"
 #include "diplomacy_fixture.h"
-#include "script/interpreter.h"
+#include "game/interpreter.h"
 
 using namespace minamori;
 

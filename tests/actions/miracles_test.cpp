@@ -9,7 +9,7 @@
 #include "actions/year_update.h"
 #include "battle/battle.h"
 #include "executor_fixture.h"
-#include "script/interpreter.h"
+#include "game/interpreter.h"
 #include "view/colours.h"
 
 using namespace minamori;

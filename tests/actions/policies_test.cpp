@@ -8,9 +8,9 @@
 #include "actions/policy_texts.h"
 #include "core/cp932.h"
 #include "executor_fixture.h"
-#include "script/interpreter.h"
+#include "game/interpreter.h"
 #include "view/colours.h"
-#include "view/frame.h"
+#include "view/screen.h"
 
 using namespace minamori;
 

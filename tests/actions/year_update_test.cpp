@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "core/game.h"
 #include "executor_fixture.h"
-#include "script/interpreter.h"
+#include "game/game.h"
+#include "game/interpreter.h"
 #include "view/colours.h"
 
 using namespace minamori;

@@ -6,9 +6,9 @@
 #include <set>
 
 #include "battle/battle.h"
-#include "core/game.h"
 #include "core/state.h"
-#include "script/interpreter.h"
+#include "game/game.h"
+#include "game/interpreter.h"
 
 namespace {
 

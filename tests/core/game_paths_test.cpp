@@ -6,9 +6,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "core/game.h"
 #include "core/save_file.h"
 #include "core/temp_folder.h"
+#include "game/game.h"
 
 using namespace minamori;
 namespace fs = std::filesystem;

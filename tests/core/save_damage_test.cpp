@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "core/file_io.h"
-#include "core/game.h"
 #include "core/save_file.h"
-#include "core/shell.h"
 #include "core/state.h"
+#include "game/game.h"
+#include "game/interpreter.h"
+#include "game/shell.h"
 #include "menus/menu_row.h"
-#include "script/interpreter.h"
 #include "temp_folder.h"
 
 using namespace minamori;

@@ -7,10 +7,10 @@
 #include <string>
 
 #include "core/cp932.h"
-#include "core/game.h"
 #include "core/save_file.h"
 #include "core/state.h"
 #include "core/temp_folder.h"
+#include "game/game.h"
 
 using namespace minamori;
 

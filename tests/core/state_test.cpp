@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "core/game.h"
 #include "core/state.h"
+#include "game/game.h"
 
 using namespace minamori;
 

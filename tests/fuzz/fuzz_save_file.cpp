@@ -12,10 +12,10 @@
 #include <filesystem>
 #include <string>
 
-#include "battle/name_tables.h"
-#include "core/game.h"
+#include "core/name_tables.h"
 #include "core/save_file.h"
 #include "core/state.h"
+#include "game/game.h"
 #include "invariants.h"
 
 using namespace minamori;

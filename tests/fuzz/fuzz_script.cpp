@@ -20,12 +20,12 @@
 #include <filesystem>
 #include <string>
 
-#include "core/game.h"
-#include "core/shell.h"
+#include "game/game.h"
+#include "game/interpreter.h"
+#include "game/shell.h"
 #include "invariants.h"
 #include "menus/menu_state.h"
 #include "menus/navigation.h"
-#include "script/interpreter.h"
 
 using namespace minamori;
 namespace fs = std::filesystem;

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "menus/menu_rows.h"
 #include "menus/navigation.h"
 

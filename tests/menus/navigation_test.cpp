@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "audio/sound.h"
-#include "core/game.h"
 #include "core/state.h"
+#include "game/game.h"
+#include "game/interpreter.h"
 #include "menus/navigation.h"
-#include "script/interpreter.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "menus/menu_rows.h"
 #include "menus/menu_table.h"
 #include "menus/navigation.h"

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/game.h"
-#include "core/shell.h"
 #include "core/state.h"
+#include "game/game.h"
+#include "game/shell.h"
 #include "menus/navigation.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "battle/name_tables.h"
-#include "core/game.h"
+#include "core/name_tables.h"
 #include "core/state.h"
+#include "game/game.h"
 #include "script/stats.h"
 
 using namespace minamori;

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "core/cp932.h"
-#include "core/game.h"
 #include "core/save_file.h"
+#include "game/game.h"
 #include "view/colours.h"
 
 namespace soak {

@@ -26,12 +26,12 @@
 #include <string>
 #include <vector>
 
-#include "battle/name_tables.h"
-#include "core/game.h"
+#include "core/name_tables.h"
 #include "core/save_file.h"
-#include "core/shell.h"
 #include "core/state.h"
 #include "core/temp_folder.h"
+#include "game/game.h"
+#include "game/shell.h"
 
 using namespace minamori;
 

@@ -29,13 +29,13 @@
 #include <string>
 #include <vector>
 
-#include "core/game.h"
 #include "core/save_file.h"
-#include "core/shell.h"
 #include "core/state.h"
 #include "driver.h"
+#include "game/game.h"
+#include "game/interpreter.h"
+#include "game/shell.h"
 #include "invariants.h"
-#include "script/interpreter.h"
 
 namespace fs = std::filesystem;
 using minamori::Countries;

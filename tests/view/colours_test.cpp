@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "view/colours.h"
 #include "view/log.h"
 #include "view/message_log.h"

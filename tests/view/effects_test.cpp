@@ -2,10 +2,11 @@
 // ray effects, and light added to the picture by OR.
 #include <gtest/gtest.h>
 
-#include "core/game.h"
+#include "game/frame.h"
+#include "game/game.h"
 #include "script/stats.h"
 #include "view/effects.h"
-#include "view/frame.h"
+#include "view/screen.h"
 
 namespace {
 

@@ -4,14 +4,14 @@
 
 #include <string>
 
-#include "core/game.h"
-#include "core/shell.h"
 #include "core/state.h"
+#include "game/game.h"
+#include "game/shell.h"
 #include "menus/navigation.h"
-#include "view/colours.h"
-#include "view/frame.h"
-#include "view/log.h"
 #include "solid_fonts.h"
+#include "view/colours.h"
+#include "view/log.h"
+#include "view/screen.h"
 
 namespace {
 

@@ -11,12 +11,12 @@
 #include <utility>
 #include <vector>
 
-#include "core/game.h"
 #include "core/state.h"
 #include "core/temp_folder.h"
+#include "game/game.h"
+#include "solid_fonts.h"
 #include "view/panels.h"
 #include "view/picture_files.h"
-#include "solid_fonts.h"
 
 namespace {
 

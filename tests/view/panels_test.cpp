@@ -2,11 +2,11 @@
 // at their edges, and the world panel's rows.
 #include <gtest/gtest.h>
 
-#include "core/game.h"
 #include "core/state.h"
-#include "view/frame.h"
-#include "view/panels.h"
+#include "game/game.h"
 #include "solid_fonts.h"
+#include "view/panels.h"
+#include "view/screen.h"
 
 namespace {
 

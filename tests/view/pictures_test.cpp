@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "core/game.h"
 #include "core/temp_folder.h"
-#include "view/frame.h"
+#include "game/game.h"
 #include "view/picture_files.h"
 #include "view/pictures.h"
+#include "view/screen.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <map>
 
-#include "battle/name_tables.h"
-#include "core/game.h"
+#include "core/name_tables.h"
+#include "game/game.h"
 
 namespace minamori::autoplay {
 

@@ -3,8 +3,8 @@
 #include <stdexcept>
 
 #include "battle_odds.h"
-#include "core/game.h"
 #include "driver.h"
+#include "game/game.h"
 
 namespace minamori::autoplay {
 

@@ -1,6 +1,6 @@
 #include "menu_rules.h"
 
-#include "core/game.h"
+#include "game/game.h"
 
 namespace minamori::autoplay {
 

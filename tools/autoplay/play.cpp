@@ -4,8 +4,8 @@
 #include <stdexcept>
 
 #include "autoplay.h"
-#include "core/game.h"
 #include "driver.h"
+#include "game/game.h"
 #include "hands.h"
 #include "strategy.h"
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "battle_odds.h"
-#include "core/game.h"
+#include "game/game.h"
 #include "hands.h"
 #include "menu_rules.h"
 

@@ -9,18 +9,18 @@
 #include <vector>
 
 #include "actions/year_update.h"
-#include "battle/name_tables.h"
-#include "core/game.h"
+#include "core/name_tables.h"
 #include "core/save_file.h"
-#include "core/shell.h"
 #include "core/state.h"
+#include "game/game.h"
+#include "game/interpreter.h"
+#include "game/shell.h"
 #include "menus/navigation.h"
 #include "platform/ttf_fonts.h"
 #include "platform/window_scale.h"
-#include "script/interpreter.h"
 #include "script/stats.h"
-#include "view/frame.h"
 #include "view/log.h"
+#include "view/screen.h"
 
 namespace {
 

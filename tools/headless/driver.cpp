@@ -6,11 +6,11 @@
 
 #include "core/history_file.h"
 #include "core/save_file.h"
-#include "core/shell.h"
 #include "core/text_util.h"
 #include "fields.h"
+#include "game/interpreter.h"
+#include "game/shell.h"
 #include "png_file.h"
-#include "script/interpreter.h"
 #include "state_hash.h"
 #include "view/chart.h"
 #include "view/colours.h"

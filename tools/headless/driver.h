@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "core/game.h"
+#include "game/game.h"
 
 namespace minamori {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "core/game.h"
 #include "core/text_util.h"
+#include "game/game.h"
 
 namespace minamori {
 

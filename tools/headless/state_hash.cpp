@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <initializer_list>
 
-#include "core/game.h"
 #include "core/save_file.h"
+#include "game/game.h"
 
 namespace minamori {
 

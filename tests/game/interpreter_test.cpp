@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "actions/executor_fixture.h"
 #include "audio/sound.h"
 #include "core/cp932.h"
-#include "core/game.h"
-#include "actions/executor_fixture.h"
-#include "script/interpreter.h"
+#include "game/game.h"
+#include "game/interpreter.h"
 #include "script/stats.h"
 
 using namespace minamori;

@@ -4,12 +4,12 @@
 #include <array>
 #include <cstdint>
 
-#include "battle/battle_types.h"
+#include "core/battle_records.h"
 #include "core/records.h"
 
 namespace minamori {
 
-class Game;
+struct CoreLayer;
 
 // The 100 opponents, numbered as the script line "battle" + number names them.
 const std::array<tenemy, kOpponentSlots>& opponentTable();
@@ -22,6 +22,6 @@ const tenemy& opponentEntry(int64_t n);
 const titem& itemEntry(int64_t i);
 
 // Names the four countries in play.
-void fillNameTables(Game& game);
+void fillNameTables(CoreLayer& game);
 
 }  // namespace minamori

@@ -1,6 +1,6 @@
-#include "view/menu_painter.h"
+#include "menus/menu_painter.h"
 
-#include "core/game.h"
+#include "menus/layer.h"
 #include "menus/navigation.h"
 
 namespace minamori {
@@ -22,7 +22,7 @@ Pixel captionColour(const tmenu& row) {
 
 }  // namespace
 
-void paintMenuRow(Game& game, const tmenu& row) {
+void paintMenuRow(MenuLayer& game, const tmenu& row) {
     Canvas& cg = game.screen.cg;
     const Pixel fill = isHovered(game, row) ? hoverFill(game.animFrame) : kBlack;
     cg.penColour = 0x808080;

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "script/texts.h"
+#include "core/number_texts.h"
 
 using minamori::growthWord;
 using minamori::moneyText;

@@ -1,15 +1,16 @@
-#include "core/shell.h"
+#include "game/shell.h"
 
 #include <string>
 
 #include "audio/sound.h"
-#include "core/game.h"
 #include "core/save_file.h"
 #include "core/state.h"
+#include "game/frame.h"
+#include "game/game.h"
+#include "game/interpreter.h"
 #include "menus/row_keys.h"
-#include "script/interpreter.h"
-#include "view/frame.h"
 #include "view/overlay.h"
+#include "view/screen.h"
 
 namespace minamori {
 

@@ -3,9 +3,9 @@
 
 namespace minamori {
 
-class Game;
+struct MenuLayer;
 struct tmenu;
 
-void paintMenuRow(Game& game, const tmenu& row);
+void paintMenuRow(MenuLayer& game, const tmenu& row);
 
 }  // namespace minamori

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "battle/name_tables.h"
-#include "core/game.h"
+#include "core/name_tables.h"
+#include "game/game.h"
 
 using namespace minamori;
 

@@ -1,5 +1,5 @@
-#include "battle/name_tables.h"
-#include "core/game.h"
+#include "core/name_tables.h"
+#include "core/layer.h"
 
 namespace minamori {
 
@@ -46,7 +46,7 @@ const titem& itemEntry(int64_t i) {
     return inRange(i, kItemKinds) ? itemTable()[static_cast<size_t>(i)] : nameless;
 }
 
-void fillNameTables(Game& game) {
+void fillNameTables(CoreLayer& game) {
     for (int c = 0; c < kCountriesInPlay; ++c) game.countries[static_cast<size_t>(c)].name = kCountryNames[c];
 }
 

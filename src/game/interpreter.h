@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 namespace minamori {
 
@@ -11,8 +10,5 @@ class Game;
 
 // A click on the game picture at (x, y); rightButton for the right mouse button.
 void onGameClick(Game& game, int32_t x, int32_t y, bool rightButton);
-
-// The number after a keyword: a whole decimal integer with an optional sign, else 0.
-int32_t scriptNumber(const std::string& rest);
 
 }  // namespace minamori

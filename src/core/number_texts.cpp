@@ -1,4 +1,4 @@
-#include "script/texts.h"
+#include "core/number_texts.h"
 
 #include "core/saturate.h"
 

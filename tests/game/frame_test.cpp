@@ -2,13 +2,14 @@
 // and the marker that shows a click will continue the text, and line wrapping.
 #include <gtest/gtest.h>
 
-#include "core/game.h"
-#include "core/shell.h"
+#include "game/frame.h"
+#include "game/game.h"
+#include "game/shell.h"
 #include "view/colours.h"
-#include "view/frame.h"
 #include "view/log.h"
+#include "view/screen.h"
+#include "view/solid_fonts.h"
 #include "view/text.h"
-#include "solid_fonts.h"
 
 namespace {
 

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "view/keys.h"
+
 namespace minamori {
 
 class Game;
@@ -14,19 +16,6 @@ void formCreate(Game& game);
 // guard, the frame, the clamp while a game is on, and once a second the rate
 // governor, which moves frameInterval to hold 11 to 12 frames a second.
 void timerTick(Game& game, int64_t nowMs);
-
-enum class Key {
-    kEscape,
-    kUp,
-    kDown,
-    kEnter,
-    kSpace,
-    kBackspace,
-    kPageUp,
-    kPageDown,
-    kG,
-    kOther,
-};
 
 // A key press. An open overlay (the message history) takes every key. Else Esc
 // on either title picture offers to erase every record, clear counts included;

@@ -1,4 +1,4 @@
-#include "battle/name_tables.h"
+#include "core/name_tables.h"
 
 namespace minamori {
 

@@ -1,20 +1,20 @@
-#include "script/interpreter.h"
+#include "game/interpreter.h"
 
 #include <string_view>
 
 #include "actions/year_update.h"
 #include "audio/sound.h"
 #include "battle/battle.h"
-#include "core/game.h"
 #include "core/history_file.h"
+#include "core/number_texts.h"
 #include "core/saturate.h"
 #include "core/save_file.h"
-#include "core/shell.h"
 #include "core/state.h"
 #include "core/text_util.h"
+#include "game/game.h"
+#include "game/shell.h"
 #include "menus/navigation.h"
 #include "script/stats.h"
-#include "script/texts.h"
 #include "view/log.h"
 #include "view/pictures.h"
 
@@ -264,11 +264,6 @@ void clickWithEmptyQueue(Game& game, int32_t x, int32_t y, bool rightButton) {
 }
 
 }  // namespace
-
-int32_t scriptNumber(const std::string& rest) {
-    int32_t n = 0;
-    return parseInt32(rest, n) ? n : 0;
-}
 
 void onGameClick(Game& game, int32_t x, int32_t y, bool rightButton) {
     if (game.closing) return;  // the window is going away

@@ -2,9 +2,9 @@
 // title pictures, and closing when the save cannot be written.
 #include <gtest/gtest.h>
 
-#include "core/game.h"
-#include "core/shell.h"
-#include "temp_folder.h"
+#include "core/temp_folder.h"
+#include "game/game.h"
+#include "game/shell.h"
 
 namespace {
 

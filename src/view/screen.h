@@ -1,4 +1,4 @@
-// The pictures of the screen and the composition of one frame.
+// The pictures of the screen: what is shown, the scene under it, the effects layer.
 #pragma once
 
 #include "view/canvas.h"
@@ -6,7 +6,7 @@
 
 namespace minamori {
 
-class Game;
+struct ViewLayer;
 
 struct Screen {
     Canvas cg;               // the picture on screen
@@ -23,12 +23,12 @@ struct Screen {
 constexpr FontSpec kFormFont{FontFace::kProportional, 15, true, 72};  // splits log lines
 constexpr int kLogBoxWidth = 510;
 
-// Composes one frame into cg: the title picture alone before the title menu,
-// else the scene, panels, log, menu rows and effects; an open overlay last.
-void drawFrame(Game& game);
+// Fills cg with the picture, black where the picture does not reach.
+void copyWhole(Canvas& cg, const Canvas& picture);
+
 // Redraws the background layer: the scene picture with the world panel over it.
-void rebuildBackground(Game& game);
+void rebuildBackground(ViewLayer& game);
 // Loads title.bmp and money.bmp at start-up; a missing one is reported by name.
-void loadStartPictures(Game& game);
+void loadStartPictures(ViewLayer& game);
 
 }  // namespace minamori

@@ -1,0 +1,29 @@
+// The Game object: every record of a running game, layer upon layer (see
+// core/layer.h), and the shell's own figures on top.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+
+#include "actions/layer.h"
+
+namespace minamori {
+
+class Game final : public ActionLayer {
+public:
+    // A game whose content and saves lie at paths; a plain folder (holding cg/
+    // and dat/ with the save) converts to them. Without services it records what
+    // it asks of the machine in recorder() and measures text with fixed metrics.
+    explicit Game(std::filesystem::path dataDir = {}, uint64_t seed = 1);
+    Game(Services services, GamePaths paths, uint64_t seed);
+
+    bool closeGame() override;
+
+    // Shell.
+    int32_t titleStage = -2;  // -2 first title picture, -1 second, 0 from the title menu on
+    int32_t ticksThisSecond = 0;
+    int32_t frameInterval = 90;  // the frame timer's interval in ms
+    int64_t nextRateCheck = 0;   // ms on the shell's clock
+};
+
+}  // namespace minamori
