@@ -70,6 +70,8 @@ public:
     virtual ~WindowHost() = default;
     // Asks the shell to close the window once the current event is handled.
     virtual void closeWindow() = 0;
+    // The window's caption: the game's name, the keys, what is running.
+    virtual void setCaption(const std::string& caption) = 0;
 };
 
 // Records everything asked of it; plays nothing, shows nothing. Every wave
@@ -90,6 +92,7 @@ public:
         lastBox = AskedBox{text, false};
     }
     void closeWindow() override { closed = true; }
+    void setCaption(const std::string& text) override { caption = text; }
 
     std::vector<std::string> sounds;
     std::vector<std::string> music;
@@ -103,6 +106,7 @@ public:
     std::optional<AskedBox> lastBox;
     bool answerYes = false;
     bool closed = false;
+    std::string caption;
 };
 
 }  // namespace minamori

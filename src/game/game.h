@@ -4,8 +4,11 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 
 #include "actions/layer.h"
+#include "game/advance.h"
+#include "game/choice_guard.h"
 
 namespace minamori {
 
@@ -24,6 +27,11 @@ public:
     int32_t ticksThisSecond = 0;
     int32_t frameInterval = 90;  // the frame timer's interval in ms
     int64_t nextRateCheck = 0;   // ms on the shell's clock
+
+    // Around the game: none of it is saved or read by the rules of play.
+    ChoiceGuard guard;
+    AdvanceState advance;
+    std::string caption;  // as last given to the window
 };
 
 }  // namespace minamori

@@ -5,6 +5,9 @@
 #include "audio/sound.h"
 #include "core/save_file.h"
 #include "core/state.h"
+#include "game/advance.h"
+#include "game/caption.h"
+#include "game/choice_guard.h"
 #include "game/frame.h"
 #include "game/game.h"
 #include "game/interpreter.h"
@@ -40,6 +43,39 @@ void governRate(Game& game, int64_t nowMs) {
     game.ticksThisSecond = 0;
 }
 
+// A key press, before the overlays and the guard have looked again.
+bool keyDown(Game& game, Key key) {
+    if (isHoldKey(key)) {
+        holdKey(game, key, true);
+        return false;
+    }
+    if (overlayTakesKey(game, key)) return false;
+    switch (key) {
+        case Key::kEscape:
+            if (game.titleStage != 0) fullReset(game);
+            return false;
+        case Key::kUp:
+        case Key::kDown: {
+            const bool moved = pointToAdjacentRow(game, key == Key::kUp ? -1 : 1);
+            if (moved) pointedAfresh(game);
+            return moved;
+        }
+        case Key::kEnter:
+        case Key::kSpace:
+        case Key::kBackspace:
+            if (key != Key::kBackspace && guardHoldsClick(game)) return false;
+            // Pressed and released at once, as a click of the mouse is.
+            onGameClick(game, game.mouseX, game.mouseY, key == Key::kBackspace);
+            game.clickPending = 0;
+            return false;
+        case Key::kA:
+            toggleAutoAdvance(game);
+            return false;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 void formCreate(Game& game) {
@@ -55,42 +91,47 @@ void timerTick(Game& game, int64_t nowMs) {
     game.ticksThisSecond += 1;
     game.animFrame += 1;
     if (game.animFrame > 999) game.animFrame = 0;
+    advanceTick(game, nowMs);
     drawFrame(game);
     if (game.titleStage >= 0) normaliseState(game);
     governRate(game, nowMs);
+    watchForNewPage(game);
+    guardTick(game, nowMs);
+    updateCaption(game);
 }
 
 bool formKeyDown(Game& game, Key key) {
-    if (overlayTakesKey(game, key)) return false;
-    switch (key) {
-        case Key::kEscape:
-            if (game.titleStage != 0) fullReset(game);
-            return false;
-        case Key::kUp:
-            return pointToAdjacentRow(game, -1);
-        case Key::kDown:
-            return pointToAdjacentRow(game, 1);
-        case Key::kEnter:
-        case Key::kSpace:
-        case Key::kBackspace:
-            // Pressed and released at once, as a click of the mouse is.
-            onGameClick(game, game.mouseX, game.mouseY, key == Key::kBackspace);
-            game.clickPending = 0;
-            return false;
-        default:
-            return false;
-    }
+    watchForNewPage(game);
+    const bool moved = keyDown(game, key);
+    watchForNewPage(game);
+    updateCaption(game);
+    return moved;
+}
+
+void formKeyUp(Game& game, Key key) {
+    if (isHoldKey(key)) holdKey(game, key, false);
+    updateCaption(game);
+}
+
+void releaseHeldKeys(Game& game) {
+    game.advance.heldKeys = 0;
+    updateCaption(game);
 }
 
 void cgMouseDown(Game& game, int32_t x, int32_t y, bool rightButton) {
     if (overlayTakesClick(game)) return;
+    watchForNewPage(game);
+    if (!rightButton && guardHoldsClick(game)) return;
     onGameClick(game, x, y, rightButton);
+    watchForNewPage(game);
 }
 
 void cgMouseMove(Game& game, int32_t x, int32_t y) {
     if (overlayTakesPointer(game, x, y)) return;
     game.mouseX = x;
     game.mouseY = y;
+    watchForNewPage(game);
+    pointedAfresh(game);
 }
 
 void cgMouseUp(Game& game) { game.clickPending = 0; }

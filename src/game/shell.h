@@ -21,9 +21,14 @@ void timerTick(Game& game, int64_t nowMs);
 // on either title picture offers to erase every record, clear counts included;
 // Up and Down put the pointer on the previous or next choosable menu row;
 // Enter and Space are a left click at the pointer, Backspace a right click;
-// Page Up opens the message history. Returns whether the pointer moved, so
+// Page Up opens the message history; A turns auto-advance on and off; Ctrl
+// and Tab fast-forward while held. Returns whether the pointer moved, so
 // that the window can move the system's pointer there too.
 bool formKeyDown(Game& game, Key key);
+// A key let go: only the held keys (fast-forward) care.
+void formKeyUp(Game& game, Key key);
+// The window lost the keyboard: no key stays held.
+void releaseHeldKeys(Game& game);
 
 // The pointer on the picture. While an overlay is open the game does not see
 // it: a click closes the overlay and goes no further, moves are held back.

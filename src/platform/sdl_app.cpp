@@ -21,12 +21,13 @@ namespace minamori {
 
 namespace {
 
-constexpr const char* kCaption =
-    "ミナモリ!!  (↑↓: 選ぶ  Enter: 決定  Backspace: 戻る  PageUp: 履歴  G: 推移  F11: 全画面)";
-
 struct SdlWindowHost : WindowHost {
     void closeWindow() override { closed = true; }
+    void setCaption(const std::string& caption) override {
+        if (window) SDL_SetWindowTitle(window, caption.c_str());
+    }
     bool closed = false;
+    SDL_Window* window = nullptr;
 };
 
 bool hasDisplay() {
@@ -77,6 +78,10 @@ void handleWindowEvent(App& app, const SDL_WindowEvent& e) {
         case SDL_WINDOWEVENT_SIZE_CHANGED:
             app.video.invalidate();
             break;
+        // Keys let go in another window never come back as released here.
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            releaseHeldKeys(app.game);
+            break;
         default:
             break;
     }
@@ -116,6 +121,9 @@ void handleEvent(App& app, const SDL_Event& e) {
             break;
         case SDL_MOUSEWHEEL:
             cgMouseWheel(game, wheelSteps(e.wheel));
+            break;
+        case SDL_KEYUP:
+            keyReleased(game, e.key);
             break;
         case SDL_KEYDOWN:
             if (isFullscreenKey(e.key)) {
@@ -178,11 +186,12 @@ int runDesktopGame(const GamePaths& paths) {
     if (isInvisibleDriver(SDL_GetCurrentVideoDriver()))
         return fail("no display: SDL found no desktop to show the window on");
 
-    if (const std::string error = video.open(kCaption); !error.empty()) return fail(error);
+    if (const std::string error = video.open("ミナモリ!!"); !error.empty()) return fail(error);
 
     SdlDialogs dialogs;
     dialogs.setParent(video.window());
     SdlWindowHost host;
+    host.window = video.window();
     SdlAudio audio;
     std::string fontError;
     std::unique_ptr<TtfFontEngine> fonts = TtfFontEngine::create(fontError);

@@ -29,13 +29,31 @@ Key keyFromSdl(SDL_Keycode code) {
             return Key::kPageDown;
         case SDLK_g:
             return Key::kG;
+        case SDLK_LEFT:
+            return Key::kLeft;
+        case SDLK_RIGHT:
+            return Key::kRight;
+        case SDLK_TAB:
+            return Key::kTab;
+        case SDLK_LCTRL:
+        case SDLK_RCTRL:
+            return Key::kCtrl;
+        case SDLK_a:
+            return Key::kA;
+        case SDLK_p:
+            return Key::kP;
+        case SDLK_F1:
+            return Key::kF1;
+        case SDLK_F12:
+            return Key::kF12;
         default:
             return Key::kOther;
     }
 }
 
 bool keyRepeats(Key key) {
-    return key == Key::kUp || key == Key::kDown || key == Key::kPageUp || key == Key::kPageDown;
+    return key == Key::kUp || key == Key::kDown || key == Key::kPageUp || key == Key::kPageDown ||
+           key == Key::kLeft || key == Key::kRight;
 }
 
 }  // namespace
@@ -44,6 +62,13 @@ void keyPressed(Game& game, SdlVideo& video, const SDL_KeyboardEvent& e) {
     const Key key = keyFromSdl(e.keysym.sym);
     if (e.repeat && !keyRepeats(key)) return;
     if (formKeyDown(game, key)) video.warpPointer(game.mouseX, game.mouseY);
+}
+
+void keyReleased(Game& game, const SDL_KeyboardEvent& e) {
+    const Key key = keyFromSdl(e.keysym.sym);
+    // Of two Ctrl keys held, letting one go leaves the other holding.
+    if (key == Key::kCtrl && (SDL_GetModState() & KMOD_CTRL)) return;
+    formKeyUp(game, key);
 }
 
 bool isFullscreenKey(const SDL_KeyboardEvent& key) {

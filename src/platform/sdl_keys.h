@@ -15,6 +15,7 @@ class SdlVideo;
 // system's pointer follows. Held keys repeat only for moving and scrolling:
 // a click from the keyboard takes a fresh press.
 void keyPressed(Game& game, SdlVideo& video, const SDL_KeyboardEvent& e);
+void keyReleased(Game& game, const SDL_KeyboardEvent& e);
 // F11 and Alt+Enter switch fullscreen; they are no keys of the game.
 bool isFullscreenKey(const SDL_KeyboardEvent& key);
 // Wheel steps away from the player, whatever the system's scrolling direction.

@@ -8,6 +8,8 @@
 #include "core/save_file.h"
 #include "core/text_util.h"
 #include "fields.h"
+#include "game/advance.h"
+#include "game/choice_guard.h"
 #include "game/interpreter.h"
 #include "game/shell.h"
 #include "png_file.h"
@@ -85,7 +87,9 @@ std::string HeadlessDriver::execute(const std::string& rawLine) {
         cgMouseMove(game_, x, y);
         return "ok";
     }
-    if (command == "key") return key(args);
+    if (command == "key") return key(args, KeyMove::kPress);
+    if (command == "keydown") return key(args, KeyMove::kDown);
+    if (command == "keyup") return key(args, KeyMove::kUp);
     if (command == "wheel") {
         int32_t steps = 0;
         if (!parseInt32(args, steps)) return error("wheel N, above 0 up, below 0 down");
@@ -121,24 +125,31 @@ std::string HeadlessDriver::execute(const std::string& rawLine) {
 std::string HeadlessDriver::click(const std::string& args, bool rightButton) {
     int32_t x = 0, y = 0;
     if (!parsePoint(args, x, y)) return error("click X Y, inside 640 x 480");
-    cgMouseMove(game_, x, y);
+    // A mouse that stays where it is sends no move: a click there is a click
+    // on whatever came up under it.
+    if (x != game_.mouseX || y != game_.mouseY) cgMouseMove(game_, x, y);
     cgMouseDown(game_, x, y, rightButton);
     cgMouseUp(game_);  // the button is released
     return "ok";
 }
 
-std::string HeadlessDriver::key(const std::string& name) {
+std::string HeadlessDriver::key(const std::string& name, KeyMove move) {
     static const std::pair<const char*, Key> kKeys[] = {
-        {"up", Key::kUp},         {"down", Key::kDown},         {"enter", Key::kEnter},
-        {"space", Key::kSpace},   {"backspace", Key::kBackspace}, {"pageup", Key::kPageUp},
-        {"pagedown", Key::kPageDown}, {"esc", Key::kEscape},    {"g", Key::kG},
+        {"up", Key::kUp},       {"down", Key::kDown},     {"enter", Key::kEnter},
+        {"space", Key::kSpace}, {"backspace", Key::kBackspace}, {"pageup", Key::kPageUp},
+        {"pagedown", Key::kPageDown}, {"esc", Key::kEscape}, {"g", Key::kG},
+        {"left", Key::kLeft},   {"right", Key::kRight},   {"tab", Key::kTab},
+        {"ctrl", Key::kCtrl},   {"a", Key::kA},           {"p", Key::kP},
+        {"f1", Key::kF1},       {"f12", Key::kF12},
     };
     for (const auto& [word, k] : kKeys) {
         if (name != word) continue;
-        formKeyDown(game_, k);
+        if (move != KeyMove::kUp) formKeyDown(game_, k);
+        if (move != KeyMove::kDown) formKeyUp(game_, k);
         return "ok";
     }
-    return error("key up|down|enter|space|backspace|pageup|pagedown|esc|g");
+    return error(
+        "key up|down|left|right|enter|space|backspace|pageup|pagedown|esc|g|tab|ctrl|a|p|f1|f12");
 }
 
 std::string HeadlessDriver::clickRow(const std::string& args) {
@@ -154,6 +165,8 @@ std::string HeadlessDriver::clickRow(const std::string& args) {
     const int64_t y = int64_t{row.curY} + (row.height - 1) / 2;
     if (!inRange(x, kPictureWidth) || !inRange(y, kPictureHeight))
         return error("row " + args + " lies outside the picture");
+    // The pointer is brought to the row, which counts as pointing at it afresh.
+    cgMouseMove(game_, static_cast<int32_t>(x), static_cast<int32_t>(y));
     return click(std::to_string(x) + " " + std::to_string(y), false);
 }
 
@@ -212,6 +225,10 @@ std::string HeadlessDriver::state() {
     out["log"] = log;
 
     out["overlay"] = overlayName(g.overlay.open);
+    out["fastForward"] = fastForwarding(g);
+    out["autoAdvance"] = g.advance.autoAdvance;
+    out["choiceHeld"] = guardHoldsClick(g);
+    out["caption"] = g.caption;
     out["historyScroll"] = g.overlay.historyScroll;
     out["historyLines"] = g.history.size();
     out["mouseX"] = g.mouseX;

@@ -27,7 +27,8 @@ public:
 private:
     std::string click(const std::string& args, bool rightButton);
     std::string clickRow(const std::string& args);
-    std::string key(const std::string& name);
+    enum class KeyMove { kPress, kDown, kUp };
+    std::string key(const std::string& name, KeyMove move);
     std::string tick(const std::string& args);
     std::string state();
     std::string shot(const std::string& path);
