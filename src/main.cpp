@@ -1,6 +1,5 @@
 // minamori: the desktop game. Its pictures, sounds and music lie in cg/ and dat/
 // beside the program (a build folder) or in ../share/minamori (an installed game).
-#include <cstdlib>
 #include <filesystem>
 
 #include "core/game_paths.h"
@@ -10,6 +9,5 @@ int main() {
     std::error_code ec;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
     const std::filesystem::path folder = ec ? std::filesystem::current_path() : self.parent_path();
-    return minamori::runDesktopGame(
-        minamori::locateGamePaths(folder, std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
+    return minamori::runDesktopGame(minamori::desktopGamePaths(folder));
 }

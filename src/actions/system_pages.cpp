@@ -18,9 +18,6 @@ namespace minamori {
 
 namespace {
 
-constexpr int32_t kVolumeStep = 400;
-constexpr int32_t kQuietestVolume = -4000;
-constexpr int32_t kLoudestVolume = 0;
 
 void showAndOpen(ActionLayer& game, const char* line, int32_t page) {
     addGreyLine(game, line);
@@ -91,9 +88,7 @@ void saveOnRequest(ActionLayer& game) {
 
 void changeVolume(ActionLayer& game, int32_t step) {
     int32_t& volume = game.my.volume;
-    volume = addSat(volume, step);
-    if (step < 0 && volume <= kQuietestVolume) volume = kQuietestVolume;
-    if (step > 0 && volume >= kLoudestVolume) volume = kLoudestVolume;
+    volume = steppedVolume(volume, step);
     addGreyLine(game, "音量＝" + std::to_string(volume));
     playSound(game, "1.wav");
 }

@@ -149,23 +149,24 @@ bool somethingAt(const std::filesystem::path& path) {
     return ::lstat(path.c_str(), &st) == 0;
 }
 
+bool renameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS) return false;
+    // A file system without the no-replace rename: a link made anew cannot
+    // replace anything either.
+    if (::link(from.c_str(), to.c_str()) != 0) return false;
+    ::unlink(from.c_str());
+    return true;
+}
+
 std::filesystem::path moveAside(const std::filesystem::path& path, const std::string& tag,
                                 std::string& error) {
     const std::string base = path.string() + "." + tag + "-" + timeStamp();
     for (int n = 1; n < 1000; ++n) {
         const std::filesystem::path aside = n == 1 ? base : base + "-" + std::to_string(n);
-        if (::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0)
-            return aside;
-        if (errno == EEXIST) continue;
-        if (errno != EINVAL && errno != ENOSYS) break;
-        // A file system without the no-replace rename: a link made anew cannot
-        // replace anything either.
-        if (::link(path.c_str(), aside.c_str()) == 0) {
-            ::unlink(path.c_str());
-            return aside;
-        }
-        if (errno == EEXIST) continue;
-        break;
+        if (renameNoReplace(path, aside)) return aside;
+        if (errno != EEXIST) break;
     }
     error = systemError(path);
     return {};

@@ -25,6 +25,10 @@ ReadResult readWholeFile(const std::filesystem::path& path, std::string& bytes, 
 // Whether anything, even a dangling link, is at path.
 bool somethingAt(const std::filesystem::path& path);
 
+// Renames from to to unless something is at to; errno says why not (EEXIST
+// when taken).
+bool renameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to);
+
 // Moves the file at path aside to path + "." + tag + "-YYYYMMDD-HHMMSS" (a
 // further "-N" when that is taken; nothing is ever replaced). Returns the new
 // path, or an empty one with the reason in error.

@@ -2,6 +2,11 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
+
+#include "core/screenshot_paths.h"
+#include "core/settings_file.h"
+
 namespace minamori {
 
 namespace fs = std::filesystem;
@@ -45,6 +50,16 @@ GamePaths locateGamePaths(const fs::path& exeDir, const char* xdgDataHome, const
         paths.saveFile = user / "my.dat";
         paths.recordsDir = user;
     }
+    return paths;
+}
+
+GamePaths desktopGamePaths(const fs::path& exeDir) {
+    const char* xdgDataHome = std::getenv("XDG_DATA_HOME");
+    const char* xdgConfigHome = std::getenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    GamePaths paths = locateGamePaths(exeDir, xdgDataHome, home);
+    paths.settingsFile = settingsFile(xdgConfigHome, home);
+    paths.screenshotsDir = picturesFolder(xdgConfigHome, home, xdgDataHome);
     return paths;
 }
 

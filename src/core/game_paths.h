@@ -23,6 +23,11 @@ struct GamePaths {
     // A save left where the game can no longer write: read while saveFile does
     // not exist yet, so that moving the saves elsewhere loses no game.
     std::filesystem::path earlierSave;
+    // The player's preferences (settings.ini); none for a plain folder, whose
+    // game keeps the defaults and writes nothing.
+    std::filesystem::path settingsFile;
+    // Where F12 puts its pictures.
+    std::filesystem::path screenshotsDir;
 };
 
 // The places of the desktop game whose program lies in exeDir. Content lies
@@ -34,6 +39,9 @@ struct GamePaths {
 // first save of its own. Null environment values count as unset.
 GamePaths locateGamePaths(const std::filesystem::path& exeDir, const char* xdgDataHome,
                           const char* home);
+// locateGamePaths, with the preferences by the XDG rule ($XDG_CONFIG_HOME or
+// ~/.config) and the screenshots in the pictures folder; from the environment.
+GamePaths desktopGamePaths(const std::filesystem::path& exeDir);
 
 // Whether name is a bare file name (no folders), so a script line cannot reach
 // files outside the game's data folders.

@@ -56,6 +56,8 @@ struct CoreLayer {
     // from a place the game can no longer write.
     std::filesystem::path loadPath() const;
     const std::filesystem::path& recordsDir() const { return paths_.recordsDir; }
+    const std::filesystem::path& settingsFile() const { return paths_.settingsFile; }
+    const std::filesystem::path& screenshotsDir() const { return paths_.screenshotsDir; }
     std::filesystem::path datPath(const std::string& name) const {
         return paths_.content / "dat" / name;
     }

@@ -53,6 +53,8 @@ public:
     virtual void playWave(const std::string& name, int volume) = 0;
     virtual void playMusic(const std::string& name, const std::string& path) = 0;
     virtual void stopMusic() = 0;
+    // The music's loudness in percent (0..100) of its full level.
+    virtual void setMusicVolume(int percent) = 0;
 };
 
 // Modal boxes shown to the player; each returns once the box is answered.
@@ -72,6 +74,11 @@ public:
     virtual void closeWindow() = 0;
     // The window's caption: the game's name, the keys, what is running.
     virtual void setCaption(const std::string& caption) = 0;
+    // The largest whole enlargement of the picture that fits the screen.
+    virtual int largestWindowFactor() = 0;
+    // Enlarges the window's picture by factor (clamped to what fits) and
+    // shows it fullscreen or in the window.
+    virtual void applyWindow(int factor, bool fullscreen) = 0;
 };
 
 // Records everything asked of it; plays nothing, shows nothing. Every wave
@@ -82,6 +89,7 @@ public:
     void playWave(const std::string& name, int) override { sounds.push_back(name); }
     void playMusic(const std::string& name, const std::string&) override { music.push_back(name); }
     void stopMusic() override { musicStops++; }
+    void setMusicVolume(int percent) override { musicVolume = percent; }
     bool askYesNo(const std::string& text) override {
         messageBoxes.push_back(text);
         lastBox = AskedBox{text, true};
@@ -93,6 +101,11 @@ public:
     }
     void closeWindow() override { closed = true; }
     void setCaption(const std::string& text) override { caption = text; }
+    int largestWindowFactor() override { return largestFactor; }
+    void applyWindow(int factor, bool full) override {
+        windowFactor = factor;
+        fullscreen = full;
+    }
 
     std::vector<std::string> sounds;
     std::vector<std::string> music;
@@ -107,6 +120,10 @@ public:
     bool answerYes = false;
     bool closed = false;
     std::string caption;
+    int musicVolume = 100;
+    int largestFactor = 2;  // as on a full HD screen
+    int windowFactor = 0;
+    bool fullscreen = false;
 };
 
 }  // namespace minamori

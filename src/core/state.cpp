@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "core/layer.h"
+#include "core/saturate.h"
 #include "core/state.h"
 
 namespace minamori {
@@ -89,6 +90,13 @@ void normaliseState(CoreLayer& game) {
         c.military = std::max(c.military, 0);
         c.growth = std::clamp(c.growth, -60, 60);
     }
+}
+
+int32_t steppedVolume(int32_t volume, int32_t step) {
+    volume = addSat(volume, step);
+    if (step < 0 && volume <= kQuietestVolume) volume = kQuietestVolume;
+    if (step > 0 && volume >= kLoudestVolume) volume = kLoudestVolume;
+    return volume;
 }
 
 void normaliseLoadedState(CoreLayer& game) {

@@ -1,6 +1,8 @@
 #include "game/frame.h"
 
+#include "game/choice_guard.h"
 #include "game/game.h"
+#include "menus/menu_painter.h"
 #include "menus/navigation.h"
 #include "view/effects.h"
 #include "view/log.h"
@@ -16,6 +18,14 @@ bool effectsRunning(const Game& game) {
     for (const EffectSlot& slot : game.effects.slots)
         if (slot.age > 0) return true;
     return false;
+}
+
+// The days of the row under the pointer, while rows can be chosen.
+void drawDayHint(Game& game) {
+    const int32_t hovered = game.menu.hoveredRow;
+    if (hovered <= 0 || !rowsTakeChoice(game) || game.overlay.open != Overlay::kNone) return;
+    const tmenu& row = game.menuTable[static_cast<size_t>(hovered)];
+    if (row.shown == 1 && row.dayCost > 0) paintDayHint(game, row);
 }
 
 void drawTitleStage(Game& game) {
@@ -35,6 +45,7 @@ void drawGameStage(Game& game) {
     drawLog(game, !game.queue.empty());
     if (effects) drawEffects(game);
     updateMenu(game);  // paints the rows and takes a pending click
+    if (game.settings.dayHint) drawDayHint(game);
     if (effects) s.cg.orFrom(s.bak);
 }
 

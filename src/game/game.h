@@ -7,6 +7,7 @@
 #include <string>
 
 #include "actions/layer.h"
+#include "core/settings_file.h"
 #include "game/advance.h"
 #include "game/choice_guard.h"
 
@@ -32,6 +33,11 @@ public:
     ChoiceGuard guard;
     AdvanceState advance;
     std::string caption;  // as last given to the window
+    std::string notice;   // said in the caption until noticeUntilMs
+    int64_t noticeUntilMs = 0;
+    int64_t clockMs = 0;  // the shell's clock at the last frame
+    Settings settings;
+    bool helpHintUp = false;  // the caption shows the first game's hint to F1
 };
 
 }  // namespace minamori

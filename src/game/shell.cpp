@@ -11,6 +11,8 @@
 #include "game/frame.h"
 #include "game/game.h"
 #include "game/interpreter.h"
+#include "game/preferences.h"
+#include "game/screenshot.h"
 #include "menus/row_keys.h"
 #include "view/overlay.h"
 #include "view/screen.h"
@@ -49,6 +51,19 @@ bool keyDown(Game& game, Key key) {
         holdKey(game, key, true);
         return false;
     }
+    if (key == Key::kF12) {
+        takeScreenshot(game);
+        return false;
+    }
+    if (game.overlay.open == Overlay::kPreferences) {
+        preferencesKey(game, key);
+        return false;
+    }
+    if (game.overlay.open == Overlay::kNone && key == Key::kP) {
+        openPreferences(game);
+        return false;
+    }
+    if (key == Key::kF1) helpHintSeen(game);
     if (overlayTakesKey(game, key)) return false;
     switch (key) {
         case Key::kEscape:
@@ -83,10 +98,12 @@ void formCreate(Game& game) {
     game.frameInterval = 90;
     game.titleStage = -2;
     game.inGame = 0;
+    loadPreferences(game);
     loadGame(game);
 }
 
 void timerTick(Game& game, int64_t nowMs) {
+    game.clockMs = nowMs;
     soundFrameTick(game);
     game.ticksThisSecond += 1;
     game.animFrame += 1;

@@ -1,7 +1,10 @@
 #include "menus/menu_painter.h"
 
+#include <string>
+
 #include "menus/layer.h"
 #include "menus/navigation.h"
+#include "view/screen.h"
 
 namespace minamori {
 
@@ -20,7 +23,29 @@ Pixel captionColour(const tmenu& row) {
     return inRange(row.colourClass, 5) ? kClassColours[row.colourClass] : 0xFFFFFF;
 }
 
+constexpr FontSpec kHintFont{FontFace::kProportional, 9, true};
+constexpr Pixel kHintText = 0xE0E0A0;
+constexpr Pixel kHintFrame = 0x606060;
+// The log's lines stand below this and left of kLogBoxWidth.
+constexpr int kLogTop = 318;
+
 }  // namespace
+
+void paintDayHint(MenuLayer& game, const tmenu& row) {
+    const std::string hint = std::to_string(row.dayCost) + "日";
+    const int width = game.text.textWidth(hint, kHintFont) + 6;
+    const int height = game.text.lineHeight(kHintFont) + 2;
+    const int y = row.curY + (row.height - height) / 2;
+    int x = row.curX - width - 4;
+    if (x < 0 || (y + height > kLogTop && x < kLogBoxWidth + 2)) x = row.curX + 3;
+    Canvas& cg = game.screen.cg;
+    cg.penColour = kHintFrame;
+    cg.penWidth = 1;
+    cg.brushColour = kBlack;
+    cg.brushClear = false;
+    cg.rectangle(x, y, x + width, y + height);
+    game.text.draw(cg, x + 3, y + 1, hint, kHintFont, kHintText);
+}
 
 void paintMenuRow(MenuLayer& game, const tmenu& row) {
     Canvas& cg = game.screen.cg;

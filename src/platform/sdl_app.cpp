@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "game/game.h"
+#include "game/preferences.h"
 #include "game/shell.h"
 #include "platform/sdl_audio.h"
 #include "platform/sdl_dialogs.h"
@@ -22,12 +23,18 @@ namespace minamori {
 namespace {
 
 struct SdlWindowHost : WindowHost {
+    explicit SdlWindowHost(SdlVideo& v) : video(v) {}
     void closeWindow() override { closed = true; }
     void setCaption(const std::string& caption) override {
-        if (window) SDL_SetWindowTitle(window, caption.c_str());
+        SDL_SetWindowTitle(video.window(), caption.c_str());
     }
+    int largestWindowFactor() override { return video.largestScale(); }
+    void applyWindow(int factor, bool fullscreen) override {
+        video.setWindowedScale(factor);
+        video.setFullscreen(fullscreen);
+    }
+    SdlVideo& video;
     bool closed = false;
-    SDL_Window* window = nullptr;
 };
 
 bool hasDisplay() {
@@ -127,7 +134,10 @@ void handleEvent(App& app, const SDL_Event& e) {
             break;
         case SDL_KEYDOWN:
             if (isFullscreenKey(e.key)) {
-                if (!e.key.repeat) video.toggleFullscreen();
+                if (!e.key.repeat) {
+                    video.toggleFullscreen();
+                    windowChanged(game, game.settings.windowFactor, video.isFullscreen());
+                }
                 break;
             }
             keyPressed(game, video, e.key);
@@ -190,8 +200,7 @@ int runDesktopGame(const GamePaths& paths) {
 
     SdlDialogs dialogs;
     dialogs.setParent(video.window());
-    SdlWindowHost host;
-    host.window = video.window();
+    SdlWindowHost host(video);
     SdlAudio audio;
     std::string fontError;
     std::unique_ptr<TtfFontEngine> fonts = TtfFontEngine::create(fontError);

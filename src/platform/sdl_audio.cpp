@@ -86,6 +86,11 @@ bool SdlAudio::loadWave(const std::string& name, const std::string& path) {
     return true;
 }
 
+void SdlAudio::setMusicVolume(int percent) {
+    if (!open_) return;
+    Mix_VolumeMusic(MIX_MAX_VOLUME / kHeadroom * std::clamp(percent, 0, 100) / 100);
+}
+
 void SdlAudio::playWave(const std::string& name, int volume) {
     auto it = waves_.find(name);
     if (!open_ || it == waves_.end() || !it->second) return;

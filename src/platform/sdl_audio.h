@@ -30,6 +30,7 @@ public:
     void playWave(const std::string& name, int volume) override;
     void playMusic(const std::string& name, const std::string& path) override;
     void stopMusic() override;
+    void setMusicVolume(int percent) override;
 
 private:
     void addChannels(int count);

@@ -61,11 +61,34 @@ void SdlVideo::present(const Canvas& cg) {
     if (SDL_UpdateWindowSurface(window_) == 0) shown_ = cg.pixels();
 }
 
-void SdlVideo::toggleFullscreen() {
-    const bool leaving = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
-    if (SDL_SetWindowFullscreen(window_, leaving ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) return;
+void SdlVideo::toggleFullscreen() { setFullscreen(!isFullscreen()); }
+
+bool SdlVideo::isFullscreen() const {
+    return (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
+}
+
+void SdlVideo::setFullscreen(bool fullscreen) {
+    if (isFullscreen() == fullscreen) return;
+    const bool leaving = !fullscreen;
+    if (SDL_SetWindowFullscreen(window_, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0)
+        return;
     if (leaving)
         SDL_SetWindowSize(window_, windowedScale_ * kScreenWidth, windowedScale_ * kScreenHeight);
+    invalidate();
+}
+
+int SdlVideo::largestScale() const {
+    SDL_Rect usable;
+    const int display = std::max(0, SDL_GetWindowDisplayIndex(window_));
+    if (SDL_GetDisplayUsableBounds(display, &usable) != 0) return windowedScale_;
+    return minamori::largestScale(usable.w, usable.h);
+}
+
+void SdlVideo::setWindowedScale(int scale) {
+    windowedScale_ = std::clamp(scale, 1, largestScale());
+    if (isFullscreen()) return;
+    SDL_SetWindowSize(window_, windowedScale_ * kScreenWidth, windowedScale_ * kScreenHeight);
+    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     invalidate();
 }
 

@@ -34,6 +34,11 @@ public:
 
     // Fullscreen on the desktop and back; leaving restores the window's factor.
     void toggleFullscreen();
+    void setFullscreen(bool fullscreen);
+    bool isFullscreen() const;
+    // The window's factor, held to 1..largestScale(); shown at once unless fullscreen.
+    void setWindowedScale(int scale);
+    int largestScale() const;
 
     // The picture point under a window point; none on the black border.
     std::optional<Point> pictureAt(int windowX, int windowY) const;

@@ -18,6 +18,10 @@ int windowedScale(int usableWidth, int usableHeight) {
     return k;
 }
 
+int largestScale(int usableWidth, int usableHeight) {
+    return std::max(1, std::min(usableWidth / kScreenWidth, usableHeight / kScreenHeight));
+}
+
 Viewport fitViewport(int areaWidth, int areaHeight) {
     const int k = std::max(1, std::min(areaWidth / kScreenWidth, areaHeight / kScreenHeight));
     return Viewport{std::max(0, (areaWidth - k * kScreenWidth) / 2),

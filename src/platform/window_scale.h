@@ -22,6 +22,9 @@ struct Viewport {
 // fits the usable display area and covers at most 80 % of it.
 int windowedScale(int usableWidth, int usableHeight);
 
+// The largest factor k >= 1 whose window fits the usable display area at all.
+int largestScale(int usableWidth, int usableHeight);
+
 // The picture in an area of the given size: the largest whole factor that fits
 // (at least 1), centred.
 Viewport fitViewport(int areaWidth, int areaHeight);

@@ -173,6 +173,9 @@ void drawPanel(TextPainter& text, Canvas& canvas, const std::vector<YearFigures>
     }
     text.draw(canvas, p.left + 10, p.top + 6, title, kTitleFont, kTextColour);
     drawLegend(text, canvas);
+    const std::string hint = "G・クリック・Esc: 閉じる";
+    text.draw(canvas, kPlotRight - text.textWidth(hint, kLabelFont), p.bottom - 16, hint,
+              kLabelFont, kLabelColour);
 }
 
 }  // namespace

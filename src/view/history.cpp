@@ -5,41 +5,23 @@
 
 #include "view/colours.h"
 #include "view/layer.h"
+#include "view/overlay_panel.h"
 
 namespace minamori {
 
 namespace {
 
-constexpr FontSpec kPanelFont{FontFace::kFixed, 10, true};
-constexpr int kLeft = 10, kTop = 10, kRight = 630, kBottom = 470;  // the frame
-constexpr int kLinePitch = 16;
-constexpr int kFirstLineY = 34;  // the top of the oldest line shown
-constexpr Pixel kFrame = 0x808080;
-constexpr Pixel kHeading = 0xFFFFFF;
-constexpr Pixel kHint = 0xA0A0A0;
-constexpr Pixel kPlainText = 0xC0C0C0;  // lines whose code names no colour
+constexpr int kLeft = kPanelLeft;
+constexpr int kFirstLineY = kPanelFirstLineY;  // the top of the oldest line shown
+constexpr int kLinePitch = kPanelLinePitch;
 
-// The picture shows through at an eighth of its brightness, too dim for its
-// own texts to stand out against the history.
-void darken(Canvas& cg) {
-    for (Pixel& p : cg.pixels()) p = (p >> 3) & 0x1F1F1F;
-    cg.penColour = kFrame;
-    cg.penWidth = 1;
-    cg.brushClear = true;
-    cg.rectangle(kLeft, kTop, kRight, kBottom);
-    cg.brushClear = false;
-}
-
-void drawHeading(ViewLayer& game, int first, int last) {
-    const int total = game.history.size();
-    std::string heading = "メッセージ履歴";
+std::string heading(const MessageHistory& history, int first, int last) {
+    const int total = history.size();
+    std::string text = "メッセージ履歴";
     if (total > 0)
-        heading += "  " + std::to_string(first + 1) + "-" + std::to_string(last) + " / " +
-                   std::to_string(total);
-    game.text.draw(game.screen.cg, kLeft + 8, kTop + 5, heading, kPanelFont, kHeading);
-    game.text.draw(game.screen.cg, kLeft + 8, kBottom - 20,
-                   "ホイール・PageUp/Down: スクロール   クリック・Esc・Enter: 閉じる", kPanelFont,
-                   kHint);
+        text += "  " + std::to_string(first + 1) + "-" + std::to_string(last) + " / " +
+                std::to_string(total);
+    return text;
 }
 
 }  // namespace
@@ -56,11 +38,11 @@ int maxHistoryScroll(const MessageHistory& history) {
 
 void drawHistory(ViewLayer& game, int scroll) {
     Canvas& cg = game.screen.cg;
-    darken(cg);
     const MessageHistory& history = game.history;
     const int last = history.size() - std::clamp(scroll, 0, maxHistoryScroll(history));
     const int first = std::max(0, last - kHistoryRows);
-    drawHeading(game, first, last);
+    drawPanelFrame(game.text, cg, heading(history, first, last),
+                   "ホイール・PageUp/Down: スクロール   クリック・Esc・Enter: 閉じる");
     // Newest at the bottom; lines shimmer as they do in the log.
     const int bottom = kFirstLineY + (kHistoryRows - 1) * kLinePitch;
     for (int i = last - 1; i >= first; --i) {
@@ -68,7 +50,7 @@ void drawHistory(ViewLayer& game, int scroll) {
         const int fromBottom = last - 1 - i;
         const std::optional<Rgb> c = lineColour(line.code, int64_t{game.animFrame} + fromBottom);
         game.text.draw(cg, kLeft + 8, bottom - kLinePitch * fromBottom, line.text, kPanelFont,
-                       c ? toPixel(*c) : kPlainText);
+                       c ? toPixel(*c) : kPanelText);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/history_file.h"
 #include "view/chart.h"
+#include "view/help.h"
 #include "view/history.h"
 #include "view/layer.h"
 
@@ -25,6 +26,10 @@ void scrollHistory(ViewLayer& game, int64_t lines) {
 bool opensOverlay(ViewLayer& game, Key key) {
     if (key == Key::kPageUp) {
         openOverlay(game, Overlay::kHistory);
+        return true;
+    }
+    if (key == Key::kF1) {
+        openOverlay(game, Overlay::kHelp);
         return true;
     }
     if (key == Key::kG) {
@@ -61,6 +66,26 @@ void historyKey(ViewLayer& game, Key key) {
     }
 }
 
+void scrollHelp(ViewLayer& game, int64_t lines) {
+    int& scroll = game.overlay.helpScroll;
+    scroll = static_cast<int>(std::clamp<int64_t>(scroll + lines, 0, maxHelpScroll(game)));
+}
+
+void helpKey(ViewLayer& game, Key key) {
+    switch (key) {
+        case Key::kUp: scrollHelp(game, -1); break;
+        case Key::kDown: scrollHelp(game, 1); break;
+        case Key::kPageUp: scrollHelp(game, -kPageLines); break;
+        case Key::kPageDown: scrollHelp(game, kPageLines); break;
+        case Key::kF1:
+        case Key::kEscape:
+        case Key::kEnter:
+        case Key::kSpace:
+        case Key::kBackspace: closeOverlay(game); break;
+        default: break;
+    }
+}
+
 void chartKey(ViewLayer& game, Key key) {
     if (key == Key::kG || key == Key::kEscape || key == Key::kEnter || key == Key::kSpace ||
         key == Key::kBackspace)
@@ -78,6 +103,7 @@ void openOverlay(ViewLayer& game, Overlay overlay) {
     }
     o.open = overlay;
     o.historyScroll = 0;
+    o.helpScroll = 0;
 }
 
 void closeOverlay(ViewLayer& game) {
@@ -97,6 +123,12 @@ bool overlayTakesKey(ViewLayer& game, Key key) {
             return true;
         case Overlay::kChart:
             chartKey(game, key);
+            return true;
+        case Overlay::kHelp:
+            helpKey(game, key);
+            return true;
+        case Overlay::kPreferences:
+            if (key == Key::kEscape || key == Key::kP) closeOverlay(game);
             return true;
     }
     return true;
@@ -123,7 +155,11 @@ void overlayTakesWheel(ViewLayer& game, int32_t steps) {
         case Overlay::kHistory:
             scrollHistory(game, int64_t{steps} * kWheelLines);
             break;
+        case Overlay::kHelp:
+            scrollHelp(game, -int64_t{steps} * kWheelLines);
+            break;
         case Overlay::kChart:
+        case Overlay::kPreferences:
             break;
     }
 }
@@ -137,6 +173,12 @@ void drawOverlay(ViewLayer& game) {
             break;
         case Overlay::kChart:
             drawChart(game, game.screen.cg, game.overlay.chartRows);
+            break;
+        case Overlay::kHelp:
+            drawHelp(game, game.overlay.helpScroll);
+            break;
+        case Overlay::kPreferences:
+            drawPreferences(game, game.overlay.preferences);
             break;
     }
 }

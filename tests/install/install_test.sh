@@ -14,6 +14,8 @@ source "$(dirname "$0")/../window/common.sh"
 in_xvfb 1024x768 "$0" "$@"
 
 work=$(mktemp -d)
+# The preferences of this run only, never the ones of whoever runs the tests.
+export XDG_CONFIG_HOME=$work/config
 prefix=$work/prefix
 trap 'kill "${pid:-}" 2>/dev/null || true; chmod -R u+w "$work"; rm -rf "$work"' EXIT
 

@@ -10,7 +10,7 @@
 
 #include "core/temp_folder.h"
 #include "driver.h"
-#include "png_file.h"
+#include "view/png_file.h"
 #include "view/dialog_box.h"
 
 using minamori::HeadlessDriver;

@@ -16,7 +16,7 @@
 #include <sstream>
 #include <string>
 
-#include "png_file.h"
+#include "view/png_file.h"
 #include "view/picture_files.h"
 
 namespace {

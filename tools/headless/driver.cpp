@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "core/history_file.h"
+#include "core/settings_file.h"
 #include "core/save_file.h"
 #include "core/text_util.h"
 #include "fields.h"
@@ -12,7 +13,7 @@
 #include "game/choice_guard.h"
 #include "game/interpreter.h"
 #include "game/shell.h"
-#include "png_file.h"
+#include "view/png_file.h"
 #include "state_hash.h"
 #include "view/chart.h"
 #include "view/colours.h"
@@ -51,15 +52,24 @@ const char* overlayName(Overlay o) {
     switch (o) {
         case Overlay::kHistory: return "history";
         case Overlay::kChart: return "chart";
+        case Overlay::kHelp: return "help";
+        case Overlay::kPreferences: return "preferences";
         default: return "none";
     }
+}
+
+GamePaths driverPaths(const std::filesystem::path& dataDir, const std::filesystem::path& configDir) {
+    GamePaths paths(dataDir);
+    paths.settingsFile = (configDir.empty() ? dataDir / "config" : configDir) / kSettingsFileName;
+    paths.screenshotsDir = dataDir / "screenshots";
+    return paths;
 }
 
 }  // namespace
 
 HeadlessDriver::HeadlessDriver(const std::filesystem::path& dataDir, uint64_t seed,
-                               FontEngine* fonts)
-    : game_(Services{nullptr, nullptr, nullptr, fonts}, dataDir, seed) {
+                               FontEngine* fonts, const std::filesystem::path& configDir)
+    : game_(Services{nullptr, nullptr, nullptr, fonts}, driverPaths(dataDir, configDir), seed) {
     formCreate(game_);
 }
 
@@ -69,6 +79,7 @@ std::string HeadlessDriver::execute(const std::string& rawLine) {
     const auto [command, args] = splitWord(line);
 
     if (command == "state") return state();
+    if (command == "settings") return settings();
     if (command == "hash") return hashText(stateHash(game_));
     if (command == "quit") {
         if (!formClose(game_)) return error("the save failed; the game stays open");
@@ -205,6 +216,19 @@ std::string HeadlessDriver::boxshot(const std::string& path) {
     box.draw(picture, game_.screen.cg);
     const std::string why = writePng(picture, path);
     return why.empty() ? "ok" : error(why);
+}
+
+std::string HeadlessDriver::settings() {
+    const Settings& s = game_.settings;
+    nlohmann::ordered_json out = {{"musicVolume", s.musicVolume},
+                                  {"soundVolume", game_.my.volume},
+                                  {"autoAdvanceMs", s.autoAdvanceMs},
+                                  {"windowFactor", s.windowFactor},
+                                  {"fullscreen", s.fullscreen},
+                                  {"dayHint", s.dayHint},
+                                  {"helpHintShown", s.helpHintShown},
+                                  {"file", game_.settingsFile().string()}};
+    return out.dump();
 }
 
 std::string HeadlessDriver::state() {

@@ -13,8 +13,10 @@ class HeadlessDriver {
 public:
     // Starts the game as the desktop program does: the title pictures and the
     // saved game are loaded. Text is measured and drawn with fonts, when given.
+    // Preferences are kept in configDir (default dataDir/config), screenshots
+    // go to dataDir/screenshots: never the player's own folders.
     HeadlessDriver(const std::filesystem::path& dataDir, uint64_t seed,
-                   FontEngine* fonts = nullptr);
+                   FontEngine* fonts = nullptr, const std::filesystem::path& configDir = {});
 
     // Runs one command line and returns its answer: "ok", a JSON line for
     // `state`, or a line beginning with "error:".
@@ -31,6 +33,7 @@ private:
     std::string key(const std::string& name, KeyMove move);
     std::string tick(const std::string& args);
     std::string state();
+    std::string settings();
     std::string shot(const std::string& path);
     std::string chart(const std::string& path);
     std::string boxshot(const std::string& path);

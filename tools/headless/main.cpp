@@ -20,9 +20,10 @@ std::filesystem::path executableFolder() {
 }
 
 int usage() {
-    std::cerr << "usage: minamori-headless [--data DIR] [--seed N] [--box-fonts]\n"
-                 "  --box-fonts  measure text with fixed metrics and draw none, whatever fonts\n"
-                 "               are installed (without it, no Japanese font is an error)\n";
+    std::cerr << "usage: minamori-headless [--data DIR] [--config DIR] [--seed N] [--box-fonts]\n"
+                 "  --config DIR  where settings.ini is kept (default: the data folder's config/)\n"
+                 "  --box-fonts   measure text with fixed metrics and draw none, whatever fonts\n"
+                 "                are installed (without it, no Japanese font is an error)\n";
     return 2;
 }
 
@@ -33,10 +34,13 @@ int main(int argc, char** argv) {
     uint64_t seed = static_cast<uint64_t>(
         std::chrono::system_clock::now().time_since_epoch().count());
     bool boxFonts = false;
+    std::filesystem::path configDir;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--data" && i + 1 < argc) {
             dataDir = argv[++i];
+        } else if (arg == "--config" && i + 1 < argc) {
+            configDir = argv[++i];
         } else if (arg == "--box-fonts") {
             boxFonts = true;
         } else if (arg == "--seed" && i + 1 < argc) {
@@ -64,7 +68,7 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    minamori::HeadlessDriver driver(dataDir, seed, fonts.get());
+    minamori::HeadlessDriver driver(dataDir, seed, fonts.get(), configDir);
     std::string line;
     while (!driver.finished() && std::getline(std::cin, line)) {
         std::cout << driver.execute(line) << '\n' << std::flush;

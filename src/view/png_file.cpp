@@ -1,13 +1,15 @@
-#include "png_file.h"
+#include "view/png_file.h"
 
 #include <png.h>
 
 #include <cstdio>
 #include <vector>
 
+#include "core/file_io.h"
+
 namespace minamori {
 
-std::string writePng(const Canvas& canvas, const std::string& path) {
+std::optional<std::string> encodePng(const Canvas& canvas) {
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
     image.width = static_cast<png_uint_32>(canvas.width());
@@ -20,12 +22,24 @@ std::string writePng(const Canvas& canvas, const std::string& path) {
         rgb.push_back(static_cast<unsigned char>(p >> 8));
         rgb.push_back(static_cast<unsigned char>(p));
     }
-    if (!png_image_write_to_file(&image, path.c_str(), 0, rgb.data(), 0, nullptr)) {
-        std::string why = image.message;
+    png_alloc_size_t size = 0;
+    if (!png_image_write_get_memory_size(image, size, 0, rgb.data(), 0, nullptr)) {
         png_image_free(&image);
-        return why.empty() ? "cannot write " + path : why;
+        return std::nullopt;
     }
-    return {};
+    std::string bytes(size, '\0');
+    if (!png_image_write_to_memory(&image, bytes.data(), &size, 0, rgb.data(), 0, nullptr)) {
+        png_image_free(&image);
+        return std::nullopt;
+    }
+    bytes.resize(size);
+    return bytes;
+}
+
+std::string writePng(const Canvas& canvas, const std::string& path) {
+    const std::optional<std::string> bytes = encodePng(canvas);
+    if (!bytes) return "cannot encode the picture for " + path;
+    return writeFileAtomically(path, *bytes);
 }
 
 std::optional<Canvas> readPng(const std::string& path) {

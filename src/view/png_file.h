@@ -1,4 +1,4 @@
-// Canvases as PNG files: the headless shots, and reading them back to compare.
+// Canvases as PNG files: screenshots, the headless shots, and reading them back.
 #pragma once
 
 #include <optional>
@@ -8,7 +8,9 @@
 
 namespace minamori {
 
-// Returns an empty text on success, else why it failed.
+// The canvas as the bytes of an RGB PNG file; nothing when libpng fails.
+std::optional<std::string> encodePng(const Canvas& canvas);
+// Writes it to path through a temporary file; an empty text, else why it failed.
 std::string writePng(const Canvas& canvas, const std::string& path);
 
 // Reads an RGB picture written by writePng; nothing when it cannot be read.
