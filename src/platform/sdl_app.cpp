@@ -53,7 +53,14 @@ int fail(const std::string& why) {
     return 1;
 }
 
+// MINAMORI_SEED=N plays the game of seed N again, as minamori-headless --seed
+// does: for tests, and for a bug to be shown twice.
 uint64_t clockSeed() {
+    if (const char* seed = std::getenv("MINAMORI_SEED")) {
+        char* end = nullptr;
+        const unsigned long long n = std::strtoull(seed, &end, 10);
+        if (*seed != '\0' && *end == '\0') return n;
+    }
     return static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 

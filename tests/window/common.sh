@@ -34,3 +34,24 @@ close_game() {
   if kill -0 "$3" 2>/dev/null; then echo "the game did not close"; exit 1; fi
   wait "$3" || { echo "the game failed on closing"; exit 1; }
 }
+
+# Plays a file of headless commands as key presses in the focused window: key,
+# keydown and keyup (the driver's names) and tick; a frame is about 90 ms.
+# usage: play FILE
+play() {
+  local command arg
+  while read -r command arg; do
+    case "$arg" in
+      enter) arg=Return ;; space) arg=space ;; backspace) arg=BackSpace ;;
+      up) arg=Up ;; down) arg=Down ;; left) arg=Left ;; right) arg=Right ;;
+      pageup) arg=Prior ;; pagedown) arg=Next ;; esc) arg=Escape ;; ctrl) arg=Control_L ;;
+      tab) arg=Tab ;; f1) arg=F1 ;; f12) arg=F12 ;;
+    esac
+    case "$command" in
+      key) xdotool key "$arg"; sleep 0.15 ;;
+      keydown) xdotool keydown "$arg"; sleep 0.05 ;;
+      keyup) xdotool keyup "$arg"; sleep 0.15 ;;
+      tick) sleep "$(awk -v n="$arg" 'BEGIN { print n * 0.09 + 0.2 }')" ;;
+    esac
+  done < "$1"
+}

@@ -63,23 +63,6 @@ expect_picture() {
   exit 1
 }
 
-# The headless commands as key presses; a frame is about 90 ms.
-play() {
-  local command arg
-  while read -r command arg; do
-    case "$command" in
-      key)
-        case "$arg" in
-          enter) arg=Return ;; space) arg=space ;; backspace) arg=BackSpace ;;
-          up) arg=Up ;; down) arg=Down ;; pageup) arg=Prior ;; pagedown) arg=Next ;;
-          esc) arg=Escape ;;
-        esac
-        xdotool key "$arg"
-        sleep 0.15 ;;
-      tick) sleep "$(awk -v n="$arg" 'BEGIN { print n * 0.09 + 0.2 }')" ;;
-    esac
-  done < "$1"
-}
 
 expect_picture "$build/cg/title.bmp" 2
 xdotool key Escape

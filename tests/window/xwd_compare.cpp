@@ -1,5 +1,5 @@
 // xwd-compare [--at SCALE X Y] SHOT.xwd PICTURE [LEFT TOP RIGHT BOTTOM]:
-// compares a window dump with a picture file of the game (BMP or JPEG) or a
+// compares a window dump (or a PNG the game wrote, such as its screenshot) with a picture file of the game (BMP or JPEG) or a
 // headless shot (PNG), over the whole picture or the given rectangle of it,
 // and prints the mean difference per channel (0..255). Without --at the dump
 // must have the picture's size; with it, the picture is expected enlarged
@@ -13,6 +13,7 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -35,13 +36,24 @@ std::string readFile(const char* path) {
     return out.str();
 }
 
-// A 32-bit window dump: 25 big-endian header words, the window name, the colour map, pixels.
+// A 32-bit window dump: 25 big-endian header words, the window name, the colour
+// map, pixels; or a PNG.
 struct Shot {
     std::string bytes;
     uint32_t width = 0, height = 0, byteOrder = 0, bitsPerPixel = 0, bytesPerLine = 0;
     std::size_t data = 0;
+    std::optional<minamori::Canvas> png;
 
     bool read(const char* path) {
+        const std::string name = path;
+        if (name.size() > 4 && name.compare(name.size() - 4, 4, ".png") == 0) {
+            png = minamori::readPng(name);
+            if (!png) return false;
+            bytes.assign(100, '\0');  // read, as a dump's header would be
+            width = static_cast<uint32_t>(png->width());
+            height = static_cast<uint32_t>(png->height());
+            return true;
+        }
         bytes = readFile(path);
         if (bytes.size() < 100) return false;
         width = bigEndian32(bytes, 16), height = bigEndian32(bytes, 20);
@@ -51,6 +63,7 @@ struct Shot {
         return bitsPerPixel == 32 && data + std::size_t{bytesPerLine} * height <= bytes.size();
     }
     uint32_t at(uint32_t x, uint32_t y) const {
+        if (png) return png->at(static_cast<int>(x), static_cast<int>(y)) & 0xFFFFFF;
         const std::size_t i = data + y * bytesPerLine + x * 4;
         if (byteOrder != 0) return bigEndian32(bytes, i) & 0xFFFFFF;
         return static_cast<uint32_t>(static_cast<unsigned char>(bytes[i])) |
