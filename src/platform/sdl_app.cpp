@@ -14,6 +14,7 @@
 #include "game/shell.h"
 #include "platform/sdl_audio.h"
 #include "platform/sdl_dialogs.h"
+#include "platform/sdl_gamepad.h"
 #include "platform/sdl_keys.h"
 #include "platform/sdl_video.h"
 #include "platform/ttf_fonts.h"
@@ -69,6 +70,7 @@ struct App {
     Game& game;
     SdlVideo& video;
     SdlDialogs& dialogs;
+    SdlGamepads& pads;
 };
 
 // The window is asked to close: the game closes as every exit does. A box it
@@ -119,6 +121,7 @@ void handleMouse(Game& game, const SdlVideo& video, const SDL_Event& e) {
 void handleEvent(App& app, const SDL_Event& e) {
     Game& game = app.game;
     SdlVideo& video = app.video;
+    if (app.pads.handle(game, video, e)) return;
     switch (e.type) {
         case SDL_QUIT:
             closeRequested(app);
@@ -173,6 +176,7 @@ void runLoop(App& app, const SdlWindowHost& host) {
     while (!host.closed) {
         const uint64_t now = SDL_GetTicks64();
         if (now >= nextTick) {
+            app.pads.frame(game, video, now);
             timerTick(game, static_cast<int64_t>(now));
             video.present(game.screen.cg);
             reportFirstFrame();
@@ -222,7 +226,8 @@ int runDesktopGame(const GamePaths& paths) {
     // From here on the boxes are the game's own, over its picture in its font.
     dialogs.attach(video, game.screen.cg, *fonts);
     formCreate(game);
-    App app{game, video, dialogs};
+    SdlGamepads pads;  // SDL's controllers apart from SDL_Init: the game goes on without
+    App app{game, video, dialogs, pads};
     runLoop(app, host);
     return 0;
 }

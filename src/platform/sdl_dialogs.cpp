@@ -36,6 +36,34 @@ std::optional<BoxKey> boxKey(const SDL_Keysym& key) {
     }
 }
 
+// A pad's buttons in a box: A presses the button chosen, B answers いいえ (or
+// closes a message), the D-pad's sides choose.
+std::optional<BoxKey> boxPadKey(uint8_t button) {
+    switch (button) {
+        case SDL_CONTROLLER_BUTTON_A:
+            return BoxKey::kEnter;
+        case SDL_CONTROLLER_BUTTON_B:
+            return BoxKey::kEscape;
+        case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
+            return BoxKey::kLeft;
+        case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
+            return BoxKey::kRight;
+        default:
+            return std::nullopt;
+    }
+}
+
+// Whether a pad's button is down on any pad open, as the A that chose a row
+// still is when its box opens.
+bool padButtonDown(SDL_GameControllerButton button) {
+    for (int i = 0; i < SDL_NumJoysticks(); ++i) {
+        SDL_GameController* pad =
+            SDL_GameControllerFromInstanceID(SDL_JoystickGetDeviceInstanceID(i));
+        if (pad && SDL_GameControllerGetButton(pad, button)) return true;
+    }
+    return false;
+}
+
 // Whether a fresh press of the key waits in the queue: it came after the event
 // that opened the box, so the key's being down is that press, not a key held
 // from before.
@@ -58,6 +86,8 @@ void holdPressedKeys(DialogBox& box) {
         box.keyHeld(BoxKey::kEnter);
     if (heldFromBefore(SDL_SCANCODE_SPACE)) box.keyHeld(BoxKey::kSpace);
     if (heldFromBefore(SDL_SCANCODE_ESCAPE)) box.keyHeld(BoxKey::kEscape);
+    if (padButtonDown(SDL_CONTROLLER_BUTTON_A)) box.keyHeld(BoxKey::kEnter);
+    if (padButtonDown(SDL_CONTROLLER_BUTTON_B)) box.keyHeld(BoxKey::kEscape);
 }
 
 }  // namespace
@@ -141,6 +171,12 @@ void SdlDialogs::handle(DialogBox& box, const SDL_Event& e, bool& closeRequested
             break;
         case SDL_KEYUP:
             if (const std::optional<BoxKey> key = boxKey(e.key.keysym)) box.keyUp(*key);
+            break;
+        case SDL_CONTROLLERBUTTONDOWN:
+            if (const std::optional<BoxKey> key = boxPadKey(e.cbutton.button)) box.keyDown(*key);
+            break;
+        case SDL_CONTROLLERBUTTONUP:
+            if (const std::optional<BoxKey> key = boxPadKey(e.cbutton.button)) box.keyUp(*key);
             break;
         case SDL_MOUSEMOTION:
             if (const std::optional<Point> p = video_->pictureAt(e.motion.x, e.motion.y))

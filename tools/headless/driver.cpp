@@ -101,6 +101,9 @@ std::string HeadlessDriver::execute(const std::string& rawLine) {
     if (command == "key") return key(args, KeyMove::kPress);
     if (command == "keydown") return key(args, KeyMove::kDown);
     if (command == "keyup") return key(args, KeyMove::kUp);
+    if (command == "pad") return pad(args, KeyMove::kPress);
+    if (command == "paddown") return pad(args, KeyMove::kDown);
+    if (command == "padup") return pad(args, KeyMove::kUp);
     if (command == "wheel") {
         int32_t steps = 0;
         if (!parseInt32(args, steps)) return error("wheel N, above 0 up, below 0 down");
@@ -163,6 +166,39 @@ std::string HeadlessDriver::key(const std::string& name, KeyMove move) {
         "key up|down|left|right|enter|space|backspace|pageup|pagedown|esc|g|tab|ctrl|a|p|f1|f12");
 }
 
+std::string HeadlessDriver::pad(const std::string& name, KeyMove move) {
+    static const std::pair<const char*, PadButton> kButtons[] = {
+        {"a", PadButton::kA},          {"b", PadButton::kB},
+        {"x", PadButton::kX},          {"y", PadButton::kY},
+        {"start", PadButton::kStart},  {"back", PadButton::kBack},
+        {"up", PadButton::kDpadUp},    {"down", PadButton::kDpadDown},
+        {"left", PadButton::kDpadLeft}, {"right", PadButton::kDpadRight},
+    };
+    for (const auto& [word, button] : kButtons) {
+        if (name != word) continue;
+        if (move != KeyMove::kUp) playPadKeys(pad_.button(button, true, clockMs_));
+        if (move != KeyMove::kDown) playPadKeys(pad_.button(button, false, clockMs_));
+        return "ok";
+    }
+    if (name == "righttrigger") {
+        constexpr int32_t kPulled = 32767;
+        if (move != KeyMove::kUp) playPadKeys(pad_.axis(PadAxis::kRightTrigger, kPulled, clockMs_));
+        if (move != KeyMove::kDown) playPadKeys(pad_.axis(PadAxis::kRightTrigger, 0, clockMs_));
+        return "ok";
+    }
+    return error("pad a|b|x|y|start|back|up|down|left|right|righttrigger");
+}
+
+// The pad's keys reach the game as the window's pad code sends them.
+void HeadlessDriver::playPadKeys(const std::vector<PadKey>& keys) {
+    for (const PadKey& k : keys) {
+        if (k.down)
+            formKeyDown(game_, k.key);
+        else
+            formKeyUp(game_, k.key);
+    }
+}
+
 std::string HeadlessDriver::clickRow(const std::string& args) {
     int32_t n = 0;
     if (!parseInt32(args, n) || !inRange(n, kMenuRows)) return error("row N, a menu row number");
@@ -187,6 +223,7 @@ std::string HeadlessDriver::tick(const std::string& args) {
         return error("tick [N], N from 0 to " + std::to_string(kMaxTicks));
     for (int32_t i = 0; i < n; ++i) {
         clockMs_ += game_.frameInterval;
+        playPadKeys(pad_.tick(clockMs_));  // a held direction repeats
         timerTick(game_, clockMs_);
     }
     return "ok";

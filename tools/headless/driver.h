@@ -4,8 +4,10 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "game/game.h"
+#include "platform/gamepad_keys.h"
 
 namespace minamori {
 
@@ -31,6 +33,8 @@ private:
     std::string clickRow(const std::string& args);
     enum class KeyMove { kPress, kDown, kUp };
     std::string key(const std::string& name, KeyMove move);
+    std::string pad(const std::string& name, KeyMove move);
+    void playPadKeys(const std::vector<PadKey>& keys);
     std::string tick(const std::string& args);
     std::string state();
     std::string settings();
@@ -39,6 +43,7 @@ private:
     std::string boxshot(const std::string& path);
 
     Game game_;
+    GamepadKeys pad_;
     int64_t clockMs_ = 0;  // frames run on a clock of their own, one interval each
     bool finished_ = false;
 };
