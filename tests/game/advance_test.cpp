@@ -91,6 +91,10 @@ TEST_F(Advance, TheEndLinesAndTheMiraclesBoxAreLeftToThePlayer) {
     ok("click 1 1");
     ok("click 1 1");
     EXPECT_TRUE(game().queue.empty());
+    ok("push GAMECLEAR");
+    holdCtrlFor(5);
+    EXPECT_EQ(game().queue.headLine(), "GAMECLEAR");
+    ok("click 1 1");
 
     ok("tick 12");
     ok("row 5");  // 奇跡
