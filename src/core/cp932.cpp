@@ -1,60 +1,114 @@
 #include "core/cp932.h"
 
-#include "core/utf8.h"
-
-#include <iconv.h>
-
-#include <cerrno>
-#include <cstddef>
+#include <algorithm>
+#include <cstdint>
+#include <optional>
 #include <string_view>
+
+#include "core/cp932_table.h"
+#include "core/utf8.h"
 
 namespace minamori {
 
 namespace {
 
-// Length of the CP932 character at the start of text; 1 for a broken one.
-std::size_t cp932Length(std::string_view text) {
-    const unsigned char b = static_cast<unsigned char>(text[0]);
-    const bool lead = (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-    return lead && text.size() >= 2 ? 2 : 1;
+using namespace cp932table;
+
+// The code point of one character as utf8CharLength cuts it; nothing for a
+// stray byte, a sequence cut short or an overlong form, which iconv refuses.
+// Surrogates and what lies beyond U+10FFFF have no CP932 code anyway.
+std::optional<char32_t> codePointOf(std::string_view ch) {
+    const unsigned char lead = static_cast<unsigned char>(ch[0]);
+    if (lead < 0x80) return lead;
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    if (ch.size() != length) return std::nullopt;
+    char32_t cp = lead & (0xFF >> (length + 1));
+    for (std::size_t i = 1; i < length; ++i) cp = cp << 6 | (ch[i] & 0x3F);
+    static constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < kShortest[length]) return std::nullopt;
+    return cp;
 }
 
-// Converts with iconv, replacing each character that fails by '?'.
-std::string convert(const char* to, const char* from, const std::string& in,
-                    std::size_t (*charLength)(std::string_view)) {
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) return in;
-    std::string out;
-    out.reserve(in.size() * 2);
-    char* src = const_cast<char*>(in.data());
-    std::size_t srcLeft = in.size();
-    char buffer[256];
-    while (srcLeft > 0) {
-        char* dst = buffer;
-        std::size_t dstLeft = sizeof buffer;
-        const std::size_t rc = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
-        out.append(buffer, static_cast<std::size_t>(dst - buffer));
-        if (rc != static_cast<std::size_t>(-1)) continue;
-        if (errno == E2BIG) continue;
-        // An invalid or unmappable character, or one cut off at the end.
-        const std::size_t skip = charLength(std::string_view(src, srcLeft));
-        src += skip;
-        srcLeft -= skip;
-        out.push_back('?');
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+// The CP932 code iconv encodes a code point as.
+std::optional<std::uint16_t> codeOf(char32_t cp) {
+    const auto found =
+        std::lower_bound(kEncodings.begin(), kEncodings.end(), cp,
+                         [](const Encoding& e, char32_t key) { return e.codePoint < key; });
+    if (found == kEncodings.end() || found->codePoint != cp) return std::nullopt;
+    return found->code;
+}
+
+bool isDropped(char32_t cp) {
+    return std::any_of(kDropped.begin(), kDropped.end(),
+                       [cp](const Range& r) { return cp >= r.first && cp <= r.last; });
+}
+
+// The code point of the CP932 character at the start of text, and its length:
+// a lead byte takes the next byte with it whether or not the two make a code.
+std::uint16_t decodeAt(std::string_view text, std::size_t& length) {
+    const unsigned char first = static_cast<unsigned char>(text[0]);
+    const int row = leadIndex(first);
+    if (row < 0 || text.size() < 2) {
+        length = 1;
+        return kSingleByte[first];
     }
-    iconv_close(cd);
-    return out;
+    length = 2;
+    const int column = trailIndex(static_cast<unsigned char>(text[1]));
+    if (column < 0) return kNone;
+    return kDoubleByte[static_cast<std::size_t>(row) * kTrailCount +
+                       static_cast<std::size_t>(column)];
+}
+
+// CP932 holds nothing beyond U+FFFF.
+void appendUtf8(std::string& out, std::uint16_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
 }
 
 }  // namespace
 
 std::string utf8ToCp932(const std::string& utf8) {
-    return convert("CP932", "UTF-8", utf8, utf8CharLength);
+    std::string out;
+    out.reserve(utf8.size());
+    const std::string_view text(utf8);
+    for (std::size_t i = 0; i < text.size();) {
+        const std::string_view ch = text.substr(i, utf8CharLength(text.substr(i)));
+        i += ch.size();
+        const std::optional<char32_t> cp = codePointOf(ch);
+        if (cp && isDropped(*cp)) continue;
+        const std::optional<std::uint16_t> code = cp ? codeOf(*cp) : std::nullopt;
+        if (!code) {
+            out += '?';
+            continue;
+        }
+        if (*code >= 0x100) out += static_cast<char>(*code >> 8);
+        out += static_cast<char>(*code & 0xFF);
+    }
+    return out;
 }
 
 std::string cp932ToUtf8(const std::string& cp932) {
-    return convert("UTF-8", "CP932", cp932, cp932Length);
+    std::string out;
+    out.reserve(cp932.size() * 3 / 2);
+    const std::string_view text(cp932);
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t length = 1;
+        const std::uint16_t cp = decodeAt(text.substr(i), length);
+        i += length;
+        if (cp == kNone)
+            out += '?';
+        else
+            appendUtf8(out, cp);
+    }
+    return out;
 }
 
 }  // namespace minamori
