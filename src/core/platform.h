@@ -76,6 +76,8 @@ public:
     virtual void setCaption(const std::string& caption) = 0;
     // The largest whole enlargement of the picture that fits the screen.
     virtual int largestWindowFactor() = 0;
+    // The factor the window shows the picture at when not fullscreen.
+    virtual int windowFactor() = 0;
     // Enlarges the window's picture by factor (clamped to what fits) and
     // shows it fullscreen or in the window.
     virtual void applyWindow(int factor, bool fullscreen) = 0;
@@ -102,8 +104,9 @@ public:
     void closeWindow() override { closed = true; }
     void setCaption(const std::string& text) override { caption = text; }
     int largestWindowFactor() override { return largestFactor; }
+    int windowFactor() override { return appliedFactor != 0 ? appliedFactor : 1; }
     void applyWindow(int factor, bool full) override {
-        windowFactor = factor;
+        appliedFactor = factor;
         fullscreen = full;
     }
 
@@ -122,7 +125,7 @@ public:
     std::string caption;
     int musicVolume = 100;
     int largestFactor = 2;  // as on a full HD screen
-    int windowFactor = 0;
+    int appliedFactor = 0;  // as last applied; 0 before
     bool fullscreen = false;
 };
 

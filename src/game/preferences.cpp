@@ -33,8 +33,9 @@ std::string soundLevel(int32_t volume) {
 
 int factorShown(Game& game) {
     const int largest = std::max(1, game.window().largestWindowFactor());
-    return game.settings.windowFactor == 0 ? largest
-                                           : std::clamp(game.settings.windowFactor, 1, largest);
+    const int factor = game.settings.windowFactor == 0 ? game.window().windowFactor()
+                                                       : game.settings.windowFactor;
+    return std::clamp(factor, 1, largest);
 }
 
 void fillLines(Game& game) {

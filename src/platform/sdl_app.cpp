@@ -30,6 +30,7 @@ struct SdlWindowHost : WindowHost {
         SDL_SetWindowTitle(video.window(), caption.c_str());
     }
     int largestWindowFactor() override { return video.largestScale(); }
+    int windowFactor() override { return video.windowedScale(); }
     void applyWindow(int factor, bool fullscreen) override {
         video.setWindowedScale(factor);
         video.setFullscreen(fullscreen);

@@ -14,7 +14,7 @@ std::string SdlVideo::open(const char* caption) {
     // opens: a window resized after it is made gets its drawing surface twice.
     SDL_Rect usable;
     if (SDL_GetDisplayUsableBounds(0, &usable) == 0)
-        windowedScale_ = windowedScale(usable.w, usable.h);
+        windowedScale_ = minamori::windowedScale(usable.w, usable.h);
     window_ = SDL_CreateWindow(caption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                windowedScale_ * kScreenWidth, windowedScale_ * kScreenHeight,
                                SDL_WINDOW_SHOWN);

@@ -39,6 +39,7 @@ public:
     // The window's factor, held to 1..largestScale(); shown at once unless fullscreen.
     void setWindowedScale(int scale);
     int largestScale() const;
+    int windowedScale() const { return windowedScale_; }
 
     // The picture point under a window point; none on the black border.
     std::optional<Point> pictureAt(int windowX, int windowY) const;
