@@ -58,13 +58,7 @@ keep_panel() {
   xdotool key "$key"
   # F12 keeps what the window shows: the panel must be drawn first, which on a
   # busy machine can take more than a frame.
-  for _ in $(seq 1 40); do
-    sleep 0.15
-    xwd -id "$wid" -silent > "$work/shot.xwd"
-    out=$("$tools/xwd-compare" "$work/shot.xwd" "$expected" || true)
-    diff=$(sed -n 's/^mean difference //p' <<<"$out")
-    [[ -n "$diff" ]] && awk -v d="$diff" 'BEGIN { exit !(d < 2) }' && break
-  done
+  expect_picture "$expected" 2
   xdotool key F12
   for _ in $(seq 1 20); do
     [[ $(ls "$work/pictures" | wc -l) -gt $before ]] && break

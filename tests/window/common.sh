@@ -55,3 +55,26 @@ play() {
     esac
   done < "$1"
 }
+
+# Waits (up to 12 s) until the window wid shows the picture: the mean
+# difference over the rectangle, if given, falls below the limit. On failure
+# the last dump is kept in TOOLS_DIR as NAME_failed.xwd, NAME the script's.
+# usage: expect_picture PICTURE LIMIT [LEFT TOP RIGHT BOTTOM], with wid, work
+# and tools set
+expect_picture() {
+  local picture=$1 limit=$2 out diff
+  shift 2
+  for _ in $(seq 1 60); do
+    sleep 0.2
+    xwd -id "$wid" -silent > "$work/shot.xwd"
+    out=$("$tools/xwd-compare" "$work/shot.xwd" "$picture" "$@" || true)
+    diff=$(sed -n 's/^mean difference //p' <<<"$out")
+    if [[ -n "$diff" ]] && awk -v d="$diff" -v l="$limit" 'BEGIN { exit !(d < l) }'; then
+      echo "shows $(basename "$picture") (mean difference $diff)"
+      return 0
+    fi
+  done
+  echo "the window does not show $(basename "$picture"): $out"
+  cp "$work/shot.xwd" "$tools/$(basename "$0" _test.sh)_failed.xwd"
+  exit 1
+}

@@ -67,26 +67,6 @@ wid=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" | head -n 1)
 # The pad plays only to the window with the focus.
 xdotool windowfocus --sync "$wid"
 
-# Waits until the window shows the picture: the mean difference over the
-# rectangle falls below the limit.
-expect_picture() {
-  local picture=$1 limit=$2 out diff
-  shift 2
-  for _ in $(seq 1 60); do
-    sleep 0.2
-    xwd -id "$wid" -silent > "$work/shot.xwd"
-    out=$("$tools/xwd-compare" "$work/shot.xwd" "$picture" "$@" || true)
-    diff=$(sed -n 's/^mean difference //p' <<<"$out")
-    if [[ -n "$diff" ]] && awk -v d="$diff" -v l="$limit" 'BEGIN { exit !(d < l) }'; then
-      echo "shows $(basename "$picture") (mean difference $diff)"
-      return 0
-    fi
-  done
-  echo "the window does not show $(basename "$picture"): $out"
-  cp "$work/shot.xwd" "$tools/gamepad_failed.xwd"
-  exit 1
-}
-
 # Waits until the caption does (yes) or does not (no) say that the game fast-forwards.
 expect_fast_forward() {
   local caption

@@ -43,27 +43,6 @@ wid=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" | head -n 1)
 [[ -n "$wid" ]] || { echo "no window"; exit 1; }
 xdotool windowfocus --sync "$wid"
 
-# Waits until the window shows the picture: the mean difference over the
-# rectangle falls below the limit.
-expect_picture() {
-  local picture=$1 limit=$2
-  shift 2
-  for _ in $(seq 1 30); do
-    sleep 0.2
-    xwd -id "$wid" -silent > "$work/shot.xwd"
-    out=$("$tools/xwd-compare" "$work/shot.xwd" "$picture" "$@" || true)
-    diff=$(sed -n 's/^mean difference //p' <<<"$out")
-    if [[ -n "$diff" ]] && awk -v d="$diff" -v l="$limit" 'BEGIN { exit !(d < l) }'; then
-      echo "shows $(basename "$picture") (mean difference $diff)"
-      return 0
-    fi
-  done
-  echo "the window does not show $(basename "$picture"): $out"
-  cp "$work/shot.xwd" "$tools/keys_failed.xwd"
-  exit 1
-}
-
-
 expect_picture "$build/cg/title.bmp" 2
 xdotool key Escape
 expect_picture "$work/reset.png" 1
