@@ -60,20 +60,21 @@ std::vector<ScreenLine> screenLines(TextPainter& text) {
     return out;
 }
 
+int furthestScroll(const std::vector<ScreenLine>& lines) {
+    return std::max(0, static_cast<int>(lines.size()) - kRows);
+}
+
 }  // namespace
 
-const std::vector<std::string>& helpLines() { return kLines; }
-
-int maxHelpScroll(ViewLayer& game) {
-    return std::max(0, static_cast<int>(screenLines(game.text).size()) - kRows);
-}
+int maxHelpScroll(ViewLayer& game) { return furthestScroll(screenLines(game.text)); }
 
 void drawHelp(ViewLayer& game, int scroll) {
     Canvas& cg = game.screen.cg;
     drawPanelFrame(game.text, cg, "ヘルプ",
                    "↑↓・ホイール: スクロール   F1・Esc・クリック: 閉じる");
     const std::vector<ScreenLine> lines = screenLines(game.text);
-    const int first = std::clamp(scroll, 0, maxHelpScroll(game));
+    // Wrapped once a frame: the lines give the furthest scroll too.
+    const int first = std::clamp(scroll, 0, furthestScroll(lines));
     const int last = std::min(static_cast<int>(lines.size()), first + kRows);
     for (int i = first; i < last; ++i) {
         const ScreenLine& line = lines[static_cast<std::size_t>(i)];

@@ -2,15 +2,10 @@
 // where reading on by itself stops.
 #pragma once
 
-#include <string>
-#include <vector>
 
 namespace minamori {
 
 struct ViewLayer;
-
-// The panel's lines as written, before they are wrapped to its width.
-const std::vector<std::string>& helpLines();
 
 // How far the help can be scrolled, in screen lines.
 int maxHelpScroll(ViewLayer& game);
