@@ -1,11 +1,15 @@
-# Two entry points for a fresh Debian 12 machine:
+# Entry points for a fresh Debian 12 machine:
 #   make run   installs what is missing, builds, makes the content, starts the game
-#   make test  the same set-up, then every test
+#   make test  the same set-up, then every test (the web page's too)
+#   make web   the game as a web page in build-web/, from the same sources
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
+WEB_DIR ?= build-web
 JOBS ?= $(shell nproc)
+# Emscripten's optimizer runs on Node and looks for Debian's acorn there.
+EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs
 
-.PHONY: all deps test-deps configure build run test clean
+.PHONY: all deps test-deps web-deps configure build content web run test clean
 
 all: build
 
@@ -21,11 +25,23 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
+web-deps:
+	@bash tools/install-deps.sh --web
+
+# The page packs the pictures, sounds and music the desktop build makes.
+content: configure
+	@cmake --build $(BUILD_DIR) --target minamori-content-files -j $(JOBS)
+
+web: web-deps content
+	@$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_DIR) -DCMAKE_BUILD_TYPE=Release \
+	  -DMINAMORI_WERROR=ON -DMINAMORI_NATIVE_BUILD=$(abspath $(BUILD_DIR)) > /dev/null
+	@$(EMSCRIPTEN_ENV) cmake --build $(WEB_DIR) -j $(JOBS)
+
 run: build
 	$(BUILD_DIR)/minamori
 
-test: test-deps build
+test: test-deps build web
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(WEB_DIR)

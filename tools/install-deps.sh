@@ -3,7 +3,10 @@
 # already present; with --test also those its tests need (the window test's X
 # server, its tools and the fonts of its message boxes, clang for the sanitized
 # soak and fuzz build, DejaVu and VL Gothic for the font choice without the IPA
-# faces). Used by `make run` and `make test`.
+# faces); with --web what the web page is built with (Emscripten, the stb
+# headers, FluidSynth and LAME to record its music); --test takes those too,
+# with Chromium and Node to play the page. Used by `make run`, `make test` and
+# `make web`.
 set -euo pipefail
 
 packages=(
@@ -13,7 +16,12 @@ packages=(
   libjpeg62-turbo-dev libpng-dev libfontconfig-dev
   fonts-ipafont-gothic timgm6mb-soundfont
 )
+web_packages=(emscripten binaryen nodejs libstb-dev fluidsynth lame)
+if [[ "${1:-}" == "--web" ]]; then
+  packages+=("${web_packages[@]}")
+fi
 if [[ "${1:-}" == "--test" ]]; then
+  packages+=("${web_packages[@]}" chromium)
   # xvfb-run needs xauth, which only a recommendation brings; the fonts are
   # those of the tests of a machine without the Japanese ones.
   packages+=(xvfb xauth xdotool x11-utils x11-apps clang libclang-rt-14-dev

@@ -63,7 +63,12 @@ std::string timeStamp() {
     return text;
 }
 
+uint64_t changeCount = 0;
+
 }  // namespace
+
+uint64_t filesChanged() { return changeCount; }
+void noteFileChanged() { ++changeCount; }
 
 std::string writeFileAtomically(const std::filesystem::path& path, const std::string& bytes) {
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
@@ -93,6 +98,7 @@ std::string writeFileAtomically(const std::filesystem::path& path, const std::st
         ::unlink(temp.c_str());
         return reason;
     }
+    noteFileChanged();
     // Make the rename itself durable.
     const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
@@ -150,6 +156,15 @@ bool somethingAt(const std::filesystem::path& path) {
 }
 
 bool renameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) {
+#ifdef __EMSCRIPTEN__
+    // The page's files have one writer, the page itself, and its file system
+    // makes no links: looking first cannot race.
+    if (somethingAt(to)) {
+        errno = EEXIST;
+        return false;
+    }
+    return ::rename(from.c_str(), to.c_str()) == 0;
+#else
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
         return true;
     if (errno != EINVAL && errno != ENOSYS) return false;
@@ -158,6 +173,7 @@ bool renameNoReplace(const std::filesystem::path& from, const std::filesystem::p
     if (::link(from.c_str(), to.c_str()) != 0) return false;
     ::unlink(from.c_str());
     return true;
+#endif
 }
 
 std::filesystem::path moveAside(const std::filesystem::path& path, const std::string& tag,
@@ -165,7 +181,10 @@ std::filesystem::path moveAside(const std::filesystem::path& path, const std::st
     const std::string base = path.string() + "." + tag + "-" + timeStamp();
     for (int n = 1; n < 1000; ++n) {
         const std::filesystem::path aside = n == 1 ? base : base + "-" + std::to_string(n);
-        if (renameNoReplace(path, aside)) return aside;
+        if (renameNoReplace(path, aside)) {
+            noteFileChanged();
+            return aside;
+        }
         if (errno != EEXIST) break;
     }
     error = systemError(path);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -21,6 +22,12 @@ enum class ReadResult { kRead, kMissing, kFailed };
 // On kFailed, error holds the reason.
 ReadResult readWholeFile(const std::filesystem::path& path, std::string& bytes, std::string& error,
                          std::size_t limit = std::size_t{64} << 20);
+
+// How many times the game has changed a file since it started: a folder kept
+// elsewhere (the web page's storage) is copied out when the count moves.
+uint64_t filesChanged();
+// Counts a change made by other means than the functions here (an append).
+void noteFileChanged();
 
 // Whether anything, even a dangling link, is at path.
 bool somethingAt(const std::filesystem::path& path);

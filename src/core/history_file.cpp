@@ -64,6 +64,7 @@ bool appendBytes(const std::filesystem::path& path, const std::string& bytes) {
         if (n <= 0) break;
         done += static_cast<std::size_t>(n);
     }
+    noteFileChanged();
     return ::close(fd) == 0 && done == bytes.size();
 }
 

@@ -5,7 +5,12 @@
 namespace minamori {
 
 CoreLayer::CoreLayer(Services services, GamePaths paths, uint64_t seed)
-    : rng(seed), paths_(std::move(paths)), services_(services) {
+    : rng(seed), paths_(std::move(paths)) {
+    useServices(services);
+}
+
+void CoreLayer::useServices(Services services) {
+    services_ = services;
     if (!services_.audio) services_.audio = &recorder_;
     if (!services_.dialogs) services_.dialogs = &recorder_;
     if (!services_.window) services_.window = &recorder_;

@@ -20,7 +20,6 @@
 
 namespace minamori {
 
-
 // The machine services a game talks to; those left null are recorded instead.
 struct Services {
     AudioDevice* audio = nullptr;
@@ -72,6 +71,9 @@ struct CoreLayer {
     // The text engine asked for; null measures text with fixed metrics.
     FontEngine* fonts() const { return services_.fonts; }
     RecordingPlatform& recorder() { return recorder_; }
+    // Hands the game to other services, those left null to the recorder: a
+    // test that takes over the web page records what the page would play.
+    void useServices(Services services);
 
 private:
     GamePaths paths_;

@@ -69,9 +69,13 @@ GamePaths driverPaths(const std::filesystem::path& dataDir, const std::filesyste
 
 HeadlessDriver::HeadlessDriver(const std::filesystem::path& dataDir, uint64_t seed,
                                FontEngine* fonts, const std::filesystem::path& configDir)
-    : game_(Services{nullptr, nullptr, nullptr, fonts}, driverPaths(dataDir, configDir), seed) {
+    : owned_(std::make_unique<Game>(Services{nullptr, nullptr, nullptr, fonts},
+                                    driverPaths(dataDir, configDir), seed)),
+      game_(*owned_) {
     formCreate(game_);
 }
+
+HeadlessDriver::HeadlessDriver(Game& game, int64_t clockMs) : game_(game), clockMs_(clockMs) {}
 
 std::string HeadlessDriver::execute(const std::string& rawLine) {
     std::string line = rawLine;

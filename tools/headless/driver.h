@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,10 @@ public:
     // go to dataDir/screenshots: never the player's own folders.
     HeadlessDriver(const std::filesystem::path& dataDir, uint64_t seed,
                    FontEngine* fonts = nullptr, const std::filesystem::path& configDir = {});
+    // Drives a game already started elsewhere (the web page's), whose frames
+    // ran on a clock that stands at clockMs; it records what it asks of the
+    // machine only if built on the recording services.
+    HeadlessDriver(Game& game, int64_t clockMs);
 
     // Runs one command line and returns its answer: "ok", a JSON line for
     // `state`, or a line beginning with "error:".
@@ -42,7 +47,8 @@ private:
     std::string chart(const std::string& path);
     std::string boxshot(const std::string& path);
 
-    Game game_;
+    std::unique_ptr<Game> owned_;
+    Game& game_;
     GamepadKeys pad_;
     int64_t clockMs_ = 0;  // frames run on a clock of their own, one interval each
     bool finished_ = false;

@@ -1,0 +1,136 @@
+// The page played for real: with its own timer running, real mouse events,
+// keys and touches reach the game at the right picture points; the first
+// click lets the sound start; leaving the page saves the game and loading it
+// again continues it.
+//   node play_test.mjs WEB_DIR
+import { until } from './cdp.mjs';
+import { check, main, openBrowser, openGame, pageState } from './game_page.mjs';
+
+const [webDir] = process.argv.slice(2);
+const kWait = 15000;
+
+// Page coordinates of a picture point, wherever the canvas stands and however enlarged.
+async function toPage(page, x, y) {
+  const r = await page.evaluate(`(() => { const r = document.getElementById('canvas').getBoundingClientRect();
+    return { left: r.left, top: r.top, width: r.width, height: r.height }; })()`);
+  return [r.left + (x + 0.5) * r.width / 640, r.top + (y + 0.5) * r.height / 480];
+}
+
+async function waitState(page, probe, what) {
+  let last;
+  await until(async () => probe(last = await pageState(page)), kWait, what);
+  return last;
+}
+
+const settledRow = (s, caption) => s.rows.find((r) => r.caption === caption && r.x === r.targetX && r.y === r.targetY);
+
+async function centreOf(page, row) {
+  return toPage(page, row.x + Math.floor(row.width / 2), row.y + Math.floor((row.height - 1) / 2));
+}
+
+// Clicks a row for real once it stands still and no lines wait.
+async function clickRow(page, caption, { touch = false } = {}) {
+  const s = await waitState(page, (s) => s.queue.length === 0 && settledRow(s, caption), `the row ${caption}`);
+  const [x, y] = await centreOf(page, settledRow(s, caption));
+  if (touch) await page.tap(x, y); else await page.click(x, y);
+}
+
+// Clicks on the log until the rows of a page come up with caption among them.
+async function clickThroughTo(page, caption) {
+  const [x, y] = await toPage(page, 320, 400);
+  await until(async () => {
+    const s = await pageState(page);
+    if (s.queue.length === 0 && settledRow(s, caption)) return true;
+    await page.click(x, y);
+    return false;
+  }, 60000, `clicking through to ${caption}`);
+}
+
+// Reads the lines on and fights any battle with 攻撃 until done holds on a page of rows.
+async function playUntil(page, done, what) {
+  const [x, y] = await toPage(page, 320, 400);
+  let last;
+  await until(async () => {
+    const s = last = await pageState(page);
+    if (s.queue.length === 0 && s.rows.length > 0 && s.rows.every((r) => r.x === r.targetX && r.y === r.targetY)) {
+      if (done(s)) return true;
+      const attack = settledRow(s, '攻撃');
+      if (attack) await page.click(...await centreOf(page, attack));
+      return false;
+    }
+    if (s.queue.length > 0 || s.rows.length === 0) await page.click(x, y);  // lines, or a picture waiting
+    return false;
+  }, 60000, what).catch((error) => {
+    throw new Error(`${error.message}; last: days ${last.daysUsed}, queue ${last.queue.length}, ` +
+                    `rows ${last.rows.map((r) => r.caption).join(' ')}, battle ${last.battleState}`);
+  });
+  return last;
+}
+
+main(async () => {
+  const web = await openBrowser(webDir);
+  try {
+    const page = await openGame(web.browser, web.url('?seed=7'), { touch: true });
+    const audio = (expr) => page.evaluate(`(() => { const a = Module.minamoriAudio; return ${expr}; })()`);
+
+    // Music asked for before the first gesture waits for it (the title has
+    // none of its own, so the page is asked directly); the click starts it.
+    check(await audio("a.context.state !== 'running'"), 'sound ran before any gesture');
+    await audio("(a.playMusic('/content/music/id.mp3'), true)");
+    await until(() => audio('a.waitingMusic !== null'), kWait, 'the music to be decoded');
+    const [tx, ty] = await toPage(page, 320, 240);
+    await page.click(tx, ty);
+    await until(() => audio("a.context.state === 'running' && a.musicSource !== null && a.waitingMusic === null"),
+                kWait, 'the waiting music to start with the first click');
+
+    // Into an easy game by the mouse; a right click goes back a page.
+    await clickThroughTo(page, '<イージーMODE>');
+    await clickRow(page, '<イージーMODE>');
+    await clickThroughTo(page, '活動');
+    await clickRow(page, '活動');
+    await waitState(page, (s) => settledRow(s, '働く'), 'the activities page');
+    const [rx, ry] = await toPage(page, 320, 240);
+    await page.rightClick(rx, ry);
+    await waitState(page, (s) => settledRow(s, '活動') && !s.rows.some((r) => r.caption === '働く'),
+                    'the right click to go back to the main menu');
+
+    // Keys: Page Up opens the history, Esc closes it; F1 the help.
+    await page.key('PageUp');
+    await waitState(page, (s) => s.overlay === 'history', 'Page Up to open the history');
+    await page.key('Escape');
+    await waitState(page, (s) => s.overlay === 'none', 'Esc to close the history');
+    await page.key('F1');
+    await waitState(page, (s) => s.overlay === 'help', 'F1 to open the help');
+    await page.key('F1');
+    await waitState(page, (s) => s.overlay === 'none', 'F1 to close the help');
+
+    // Touch: a swipe up opens the history and a tap closes it; a tap chooses a row.
+    await page.swipe([tx, ty + 100], [tx, ty - 100]);
+    await waitState(page, (s) => s.overlay === 'history', 'a swipe up to open the history');
+    await page.tap(tx, ty);
+    await waitState(page, (s) => s.overlay === 'none', 'a tap to close the history');
+    await clickRow(page, '活動', { touch: true });
+    const before = await waitState(page, (s) => settledRow(s, '働く'), 'a tap to open the activities');
+    await clickRow(page, '働く');
+    const worked = await playUntil(page, (s) => s.daysUsed > before.daysUsed && s.battleState === 0,
+                                   '働く to take its days');
+
+    // Leaving the page saves; loading it again continues from there.
+    await page.reload();
+    await page.waitFor('window.minamori && window.minamori.ready', kWait);
+    const loaded = await pageState(page);
+    for (const field of ['year', 'daysUsed', 'money', 'level', 'exp'])
+      check(loaded[field] === worked[field], `after the reload ${field} is ${loaded[field]}, was ${worked[field]}`);
+    await page.click(tx, ty);
+    await clickThroughTo(page, '<コンティニュー>');
+    await clickRow(page, '<コンティニュー>');
+    await clickThroughTo(page, '活動');
+    const continued = await pageState(page);
+    check(continued.inGame === 1 && continued.daysUsed === worked.daysUsed,
+          `the game did not continue: inGame ${continued.inGame}, daysUsed ${continued.daysUsed}`);
+    check(page.errors().length === 0, `the page reported: ${page.errors().join('; ')}`);
+    console.log(`  played by mouse, keys and touch; reloaded at day ${worked.daysUsed} and went on`);
+  } finally {
+    await web.close();
+  }
+});
