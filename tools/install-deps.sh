@@ -3,7 +3,8 @@
 # already present; with --test also those its tests need (the window test's X
 # server, its tools and the fonts of its message boxes, clang for the sanitized
 # soak and fuzz build, DejaVu and VL Gothic for the font choice without the IPA
-# faces). Used by `make run` and `make test`.
+# faces, Chromium and Node for the browser tests). Used by `make run` and
+# `make test`.
 set -euo pipefail
 
 packages=(
@@ -17,7 +18,7 @@ if [[ "${1:-}" == "--test" ]]; then
   # xvfb-run needs xauth, which only a recommendation brings; the fonts are
   # those of the tests of a machine without the Japanese ones.
   packages+=(xvfb xauth xdotool x11-utils x11-apps clang libclang-rt-14-dev
-    xfonts-base fonts-dejavu-core fonts-vlgothic)
+    xfonts-base fonts-dejavu-core fonts-vlgothic chromium nodejs)
 fi
 
 missing=()
