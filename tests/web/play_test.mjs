@@ -32,7 +32,11 @@ async function centreOf(page, row) {
 async function clickRow(page, caption, { touch = false } = {}) {
   const s = await waitState(page, (s) => s.queue.length === 0 && settledRow(s, caption), `the row ${caption}`);
   const [x, y] = await centreOf(page, settledRow(s, caption));
-  if (touch) await page.tap(x, y); else await page.click(x, y);
+  if (touch) return page.tap(x, y);
+  // A hand on the mouse moves it on the way: a click where the pointer already
+  // stood would wait (the guard against a choice made by accident).
+  await page.move(x - 3, y);
+  await page.click(x, y);
 }
 
 // Clicks on the log until the rows of a page come up with caption among them.
@@ -62,7 +66,7 @@ async function playUntil(page, done, what) {
     return false;
   }, 60000, what).catch((error) => {
     throw new Error(`${error.message}; last: days ${last.daysUsed}, queue ${last.queue.length}, ` +
-                    `rows ${last.rows.map((r) => r.caption).join(' ')}, battle ${last.battleState}`);
+                    `rows ${last.rows.map((r) => r.caption + (r.enabled ? '' : '(off)')).join(' ')}, battle ${last.battleState}`);
   });
   return last;
 }
@@ -129,7 +133,27 @@ main(async () => {
     check(continued.inGame === 1 && continued.daysUsed === worked.daysUsed,
           `the game did not continue: inGame ${continued.inGame}, daysUsed ${continued.daysUsed}`);
     check(page.errors().length === 0, `the page reported: ${page.errors().join('; ')}`);
-    console.log(`  played by mouse, keys and touch; reloaded at day ${worked.daysUsed} and went on`);
+
+    // The browser's storage fails (here its connection is closed under the
+    // page): the page says so and play goes on; the save is kept once it
+    // works again.
+    await page.evaluate("IDBFS.dbs['/save'].close()");
+    await clickRow(page, '活動');
+    await clickRow(page, '家の前の掃除');
+    const cleaned = await playUntil(page, (s) => s.daysUsed > continued.daysUsed && s.battleState === 0, '家の前の掃除');
+    await until(() => page.evaluate("document.getElementById('notice').textContent !== ''"), kWait,
+                'the page to say the save could not be kept');
+    const notice = await page.evaluate("document.getElementById('notice').textContent");
+    check(notice.includes('セーブできませんでした'), `the notice says: ${notice}`);
+    await page.evaluate("delete IDBFS.dbs['/save']");  // opened afresh by the next try
+    await until(() => page.evaluate("document.getElementById('notice').textContent === ''"), kWait,
+                'the notice to go once the storage takes the save again');
+    await page.reload();
+    await page.waitFor('window.minamori && window.minamori.ready', kWait);
+    const kept = await pageState(page);
+    check(kept.daysUsed === cleaned.daysUsed, `the save kept day ${kept.daysUsed}, not ${cleaned.daysUsed}`);
+    console.log(`  played by mouse, keys and touch; reloaded at day ${worked.daysUsed} and went on; ` +
+                `a refused save said: ${notice}`);
   } finally {
     await web.close();
   }

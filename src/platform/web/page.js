@@ -290,14 +290,57 @@
       const db = IDBFS.dbs['/save'];
       if (!db) return;
       try {
-        const store = db.transaction([IDBFS.DB_STORE_NAME], 'readwrite').objectStore(IDBFS.DB_STORE_NAME);
+        const transaction = db.transaction([IDBFS.DB_STORE_NAME], 'readwrite');
+        const store = transaction.objectStore(IDBFS.DB_STORE_NAME);
         for (const path of paths)
           IDBFS.loadLocalEntry(path, (error, entry) => { if (!error) store.put(entry, path); });
+        // Committed now, not when the page's tasks run out, which they may not.
+        if (transaction.commit) transaction.commit();
       } catch (e) {}
     },
+    // FS.syncfs(false) as Emscripten has it, but answering when the database
+    // refuses the write: a full quota aborts the transaction without an
+    // error event, and syncfs would never call back.
     copyOut() {
-      FS.syncfs(false, (error) =>
-        call('minamori_storage_copied', null, ['number', 'string'], [error ? 0 : 1, error ? describe(error) : '']));
+      let answered = false;
+      const finish = (error) => {
+        if (answered) return;
+        answered = true;
+        call('minamori_storage_copied', null, ['number', 'string'], [error ? 0 : 1, error ? describe(error) : '']);
+      };
+      try {
+        const mount = FS.lookupPath('/save').node.mount;
+        IDBFS.getLocalSet(mount, (error, local) => {
+          if (error) return finish(error);
+          IDBFS.getRemoteSet(mount, (error2, remote) => {
+            if (error2) return finish(error2);
+            storage.reconcile(local, remote, finish);
+          });
+        });
+      } catch (e) {
+        finish(e);
+      }
+    },
+    reconcile(local, remote, finish) {
+      const changed = (key) => !remote.entries[key] ||
+        local.entries[key].timestamp.getTime() !== remote.entries[key].timestamp.getTime();
+      const create = Object.keys(local.entries).filter(changed).sort();
+      const remove = Object.keys(remote.entries).filter((key) => !local.entries[key]).sort().reverse();
+      if (!create.length && !remove.length) return finish(null);
+      const transaction = remote.db.transaction([IDBFS.DB_STORE_NAME], 'readwrite');
+      const store = transaction.objectStore(IDBFS.DB_STORE_NAME);
+      transaction.oncomplete = () => finish(null);
+      transaction.onerror = (e) => e.preventDefault();  // the abort that follows tells
+      transaction.onabort = () => finish(transaction.error || new Error('the browser refused the write'));
+      // Folders before the files in them; files before their folders go.
+      try {
+        for (const path of create)
+          IDBFS.loadLocalEntry(path, (error, entry) => { if (error) throw error; store.put(entry, path); });
+        for (const path of remove) store.delete(path);
+      } catch (e) {
+        transaction.abort();
+        finish(e);
+      }
     },
   };
   const describe = (error) => String(error && (error.message || error.name || error.errno) || error);
