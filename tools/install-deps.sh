@@ -10,7 +10,7 @@ packages=(
   cmake pkg-config g++ make
   libgtest-dev libbenchmark-dev nlohmann-json3-dev
   libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev
-  libjpeg62-turbo-dev libpng-dev libfontconfig-dev
+  libjpeg62-turbo-dev libpng-dev libfontconfig-dev libstb-dev
   fonts-ipafont-gothic timgm6mb-soundfont
 )
 if [[ "${1:-}" == "--test" ]]; then
