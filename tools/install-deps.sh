@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libbenchmark-dev nlohmann-json3-dev
   libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev
   libjpeg62-turbo-dev libpng-dev libfontconfig-dev libstb-dev
-  fonts-ipafont-gothic timgm6mb-soundfont
+  fonts-ipafont-gothic timgm6mb-soundfont fonttools
 )
 if [[ "${1:-}" == "--test" ]]; then
   # xvfb-run needs xauth, which only a recommendation brings; the fonts are
