@@ -43,7 +43,8 @@ bool CharMap::read(const FontBytes& font, std::size_t offset, std::size_t length
         font.u16(record + 2, encoding);
         font.u32(record + 4, at);
         const int rank = encodingRank(platform, encoding);
-        if (rank < 0 || rank >= bestRank || at >= length || !font.u16(offset + at, format)) continue;
+        if (rank < 0 || rank >= bestRank || at >= length || !font.u16(offset + at, format))
+            continue;
         if (format != 4 && format != 12) continue;
         bestRank = rank;
         best = offset + at;
@@ -70,8 +71,7 @@ bool CharMap::read(const FontBytes& font, std::size_t offset, std::size_t length
 bool CharMap::readFormat4(const FontBytes& font, std::size_t at, std::size_t end,
                           std::string& error) {
     uint16_t segCountX2 = 0;
-    if (!font.u16(at + 6, segCountX2) || segCountX2 % 2 != 0 ||
-        at + 16 + 4u * segCountX2 > end) {
+    if (!font.u16(at + 6, segCountX2) || segCountX2 % 2 != 0 || at + 16 + 4u * segCountX2 > end) {
         error = "the cmap format 4 subtable is cut short";
         return false;
     }

@@ -11,21 +11,25 @@ namespace {
 constexpr int kMaxPoints = 1000;
 constexpr int kMaxDpi = 10000;
 
-int64_t pixRound(int64_t v) { return (v + 32) & -64; }
+int64_t pixRound(int64_t v) {
+    return (v + 32) & -64;
+}
 
 }  // namespace
 
 // Rounds half away from zero, on the magnitudes, as FreeType's C code does.
 int64_t mulFix(int64_t a, int64_t b) {
     const bool negative = (a < 0) != (b < 0);
-    const uint64_t c = (static_cast<uint64_t>(std::llabs(a)) * static_cast<uint64_t>(std::llabs(b)) +
-                        0x8000) >> 16;
+    const uint64_t c =
+        (static_cast<uint64_t>(std::llabs(a)) * static_cast<uint64_t>(std::llabs(b)) + 0x8000) >>
+        16;
     return negative ? -static_cast<int64_t>(c) : static_cast<int64_t>(c);
 }
 
 int64_t divFix(int64_t a, int64_t b) {
     const bool negative = (a < 0) != (b < 0);
-    const uint64_t ua = static_cast<uint64_t>(std::llabs(a)), ub = static_cast<uint64_t>(std::llabs(b));
+    const uint64_t ua = static_cast<uint64_t>(std::llabs(a)),
+                   ub = static_cast<uint64_t>(std::llabs(b));
     const uint64_t q = ub > 0 ? ((ua << 16) + (ub >> 1)) / ub : 0x7FFFFFFF;
     return negative ? -static_cast<int64_t>(q) : static_cast<int64_t>(q);
 }
@@ -39,8 +43,8 @@ PixelSize pixelSize(const TrueTypeTables& face, int points, int dpi, bool bold) 
     PixelSize size;
     size.lineScale = divFix(scaled, face.unitsPerEm);
     size.ppem = static_cast<int>(pixRound(scaled) >> 6);
-    size.glyphScale = face.integerPpem ? divFix(int64_t{size.ppem} << 6, face.unitsPerEm)
-                                       : size.lineScale;
+    size.glyphScale =
+        face.integerPpem ? divFix(int64_t{size.ppem} << 6, face.unitsPerEm) : size.lineScale;
     size.ascent = ceil26(mulFix(face.ascender, size.lineScale));
     size.height = ceil26(mulFix(face.ascender - face.descender, size.lineScale));
     size.boldExtra = bold ? size.ppem / 10 : 0;

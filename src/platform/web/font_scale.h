@@ -15,20 +15,25 @@ namespace minamori {
 // 16.16 and 26.6 fixed-point helpers, rounding as FreeType does.
 int64_t mulFix(int64_t a, int64_t b);
 int64_t divFix(int64_t a, int64_t b);
-inline int floor26(int64_t v) { return static_cast<int>((v & -64) / 64); }
-inline int ceil26(int64_t v) { return floor26(v + 63); }
+inline int floor26(int64_t v) {
+    return static_cast<int>((v & -64) / 64);
+}
+inline int ceil26(int64_t v) {
+    return floor26(v + 63);
+}
 
 struct PixelSize {
-    int ppem = 0;            // the whole pixels per em of the size
-    int64_t lineScale = 0;   // 16.16, font units to 26.6 pixels, for the line
-    int64_t glyphScale = 0;  // 16.16, the same for the hinted glyphs
-    int ascent = 0;          // whole pixels from the line's top to the baseline
-    int height = 0;          // the line's height in whole pixels
-    int boldExtra = 0;       // pixels a bold glyph is widened by
-    double pixelsPerUnit = 0;  // glyphScale for the rasterizer
+    int ppem = 0;              // the whole pixels per em of the size
+    int64_t lineScale = 0;     // 16.16, font units to 26.6 pixels, for the line
+    int64_t glyphScale = 0;    // 16.16, the same for the hinted glyphs
+    int ascent = 0;            // whole pixels from the line's top to the baseline
+    int height = 0;            // the line's height in whole pixels
+    int boldExtra = 0;         // pixels a bold glyph is widened by
+    double pixelsPerUnit = 0;  // glyphScale as the rasterizer takes it
 };
 
-// The size of points at dpi; both are clamped to what FreeType accepts.
+// The size of points at dpi. As in FreeType, less than a point is a point and
+// a dpi of 0 is 72; both are capped far past any size the game draws.
 PixelSize pixelSize(const TrueTypeTables& face, int points, int dpi, bool bold);
 
 // A glyph's box and advance in whole pixels, from the pen on the baseline.

@@ -95,7 +95,8 @@ public:
         if (contours > 0 && !checkSimple(font_, at, end, contours)) return false;
         if (contours < 0) {
             std::vector<uint16_t> parts;
-            if (!readComposite(font_, at, end, static_cast<int>(checked_.size()), parts)) return false;
+            if (!readComposite(font_, at, end, static_cast<int>(checked_.size()), parts))
+                return false;
             for (const uint16_t part : parts)
                 if (!check(part, level + 1)) return false;
         }

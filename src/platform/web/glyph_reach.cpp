@@ -90,7 +90,9 @@ std::string GlyphReachTable::format() const {
     return out.str();
 }
 
-void GlyphReachTable::addFont(const FontSpec& font) { fonts_[font]; }
+void GlyphReachTable::addFont(const FontSpec& font) {
+    fonts_[font];
+}
 
 void GlyphReachTable::set(const FontSpec& font, char32_t ch, GlyphReach reach) {
     auto& glyphs = fonts_[font];

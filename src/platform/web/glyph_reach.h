@@ -26,10 +26,10 @@ namespace minamori {
 // menus and the boxes (a menu's caption shrinks from 12 down to 8 points to
 // fit its row), the log's line splitting at 72 dpi, the panels and the chart.
 inline constexpr FontSpec kGameFonts[] = {
-    {FontFace::kProportional, 12, true},  {FontFace::kProportional, 11, true},
-    {FontFace::kProportional, 10, true},  {FontFace::kProportional, 9, true},
-    {FontFace::kProportional, 8, true},   {FontFace::kProportional, 15, true, 72},
-    {FontFace::kFixed, 12, true},         {FontFace::kFixed, 10, true},
+    {FontFace::kProportional, 12, true}, {FontFace::kProportional, 11, true},
+    {FontFace::kProportional, 10, true}, {FontFace::kProportional, 9, true},
+    {FontFace::kProportional, 8, true},  {FontFace::kProportional, 15, true, 72},
+    {FontFace::kFixed, 12, true},        {FontFace::kFixed, 10, true},
     {FontFace::kFixed, 9, false},
 };
 

@@ -19,9 +19,11 @@ void embolden(GlyphBitmap& glyph, int extra) {
     std::vector<uint8_t> wide(static_cast<std::size_t>(width) * glyph.rows, 0);
     for (int y = 0; y < glyph.rows; ++y) {
         uint8_t* row = wide.data() + static_cast<std::size_t>(y) * width;
-        std::copy_n(glyph.coverage.data() + static_cast<std::size_t>(y) * glyph.width, glyph.width, row);
+        std::copy_n(glyph.coverage.data() + static_cast<std::size_t>(y) * glyph.width, glyph.width,
+                    row);
         for (int pass = 0; pass < extra; ++pass)
-            for (int x = width - 1; x > 0; --x) row[x] = static_cast<uint8_t>(std::min(255, row[x] + row[x - 1]));
+            for (int x = width - 1; x > 0; --x)
+                row[x] = static_cast<uint8_t>(std::min(255, row[x] + row[x - 1]));
     }
     glyph.width = width;
     glyph.coverage = std::move(wide);
@@ -40,7 +42,8 @@ void blit(const GlyphBitmap& glyph, int left, int top, TextImage& image) {
 
 }  // namespace
 
-std::unique_ptr<StbFontEngine> StbFontEngine::create(const StbFontFiles& files, std::string& error) {
+std::unique_ptr<StbFontEngine> StbFontEngine::create(const StbFontFiles& files,
+                                                     std::string& error) {
     std::unique_ptr<StbFontEngine> engine(new StbFontEngine());
     engine->proportional_ = StbFace::load(files.proportional, error);
     if (!engine->proportional_) return nullptr;

@@ -30,7 +30,7 @@ std::u32string codePointsAsHarfBuzz(const std::string& text) {
         const Lead lead = leadOf(static_cast<unsigned char>(whole[i]));
         char32_t code = lead.bits;
         bool complete = lead.continuations >= 0 &&
-                              whole.size() - i > static_cast<std::size_t>(lead.continuations);
+                        whole.size() - i > static_cast<std::size_t>(lead.continuations);
         for (int k = 1; complete && k <= lead.continuations; ++k) {
             const auto byte = static_cast<unsigned char>(whole[i + static_cast<std::size_t>(k)]);
             complete = (byte & 0xC0) == 0x80;

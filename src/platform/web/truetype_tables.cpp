@@ -121,7 +121,8 @@ std::optional<TrueTypeTables> readTrueTypeTables(std::string_view bytes, std::st
     t.glyf = *glyf;
     bool longLoca = false;
     if (!readHead(font, *head, t, longLoca, error) ||
-        !readMetrics(font, *hhea, *maxp, *hmtx, t, error) || !readLoca(font, *loca, longLoca, t, error) ||
+        !readMetrics(font, *hhea, *maxp, *hmtx, t, error) ||
+        !readLoca(font, *loca, longLoca, t, error) ||
         !t.charMap.read(font, cmap->offset, cmap->length, t.glyphCount, error) ||
         !checkGlyphs(font, t.glyf, t.loca, error))
         return std::nullopt;
