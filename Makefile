@@ -28,9 +28,9 @@ build: configure
 web-deps:
 	@bash tools/install-deps.sh --web
 
-# The page packs the pictures, sounds and music the desktop build makes.
+# The page packs the pictures, sounds, music and fonts the desktop build makes.
 content: configure
-	@cmake --build $(BUILD_DIR) --target minamori-content-files -j $(JOBS)
+	@cmake --build $(BUILD_DIR) --target minamori-content-files minamori-web-fonts -j $(JOBS)
 
 web: web-deps content
 	@$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_DIR) -DCMAKE_BUILD_TYPE=Release \

@@ -13,8 +13,8 @@ packages=(
   cmake pkg-config g++ make
   libgtest-dev libbenchmark-dev nlohmann-json3-dev
   libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev
-  libjpeg62-turbo-dev libpng-dev libfontconfig-dev
-  fonts-ipafont-gothic timgm6mb-soundfont
+  libjpeg62-turbo-dev libpng-dev libfontconfig-dev libstb-dev
+  fonts-ipafont-gothic timgm6mb-soundfont fonttools
 )
 web_packages=(emscripten binaryen nodejs libstb-dev fluidsynth lame)
 if [[ "${1:-}" == "--web" ]]; then

@@ -100,4 +100,19 @@ int TtfFontEngine::lineHeight(const FontSpec& spec) {
     return font ? TTF_FontHeight(font) : emPixels(spec);
 }
 
+std::optional<TtfGlyphBox> TtfFontEngine::glyphBox(char32_t ch, const FontSpec& spec) {
+    TTF_Font* font = open(spec);
+    const auto code = static_cast<Uint32>(ch);
+    TtfGlyphBox box;
+    if (!font ||
+        TTF_GlyphMetrics32(font, code, &box.minX, &box.maxX, &box.minY, &box.maxY, nullptr) != 0)
+        return std::nullopt;
+    return box;
+}
+
+int TtfFontEngine::ascent(const FontSpec& spec) {
+    TTF_Font* font = open(spec);
+    return font ? TTF_FontAscent(font) : 0;
+}
+
 }  // namespace minamori

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/font_choice.h"
@@ -12,6 +13,15 @@
 typedef struct _TTF_Font TTF_Font;
 
 namespace minamori {
+
+// A character's glyph as SDL_ttf places it: its box in pixels from the pen on
+// the baseline, y up, bold widening included.
+struct TtfGlyphBox {
+    int minX = 0;
+    int maxX = 0;
+    int minY = 0;
+    int maxY = 0;
+};
 
 class TtfFontEngine : public FontEngine {
 public:
@@ -24,6 +34,12 @@ public:
     TextImage render(const std::string& text, const FontSpec& font) override;
     int textWidth(const std::string& text, const FontSpec& font) override;
     int lineHeight(const FontSpec& font) override;
+
+    // For the tools that measure the desktop's text for another engine: the
+    // box of the glyph drawn for ch (the missing glyph's where the face has
+    // none), and the pixels from the line's top to the baseline.
+    std::optional<TtfGlyphBox> glyphBox(char32_t ch, const FontSpec& font);
+    int ascent(const FontSpec& font);
 
 private:
     TtfFontEngine() = default;

@@ -21,4 +21,5 @@ for midi in "$native"/dat/*.mid; do
   rm -f "$wave"
 done
 
-cp "$fonts"/proportional.ttf "$fonts"/fixed.ttf "$fonts"/LICENSE.txt "$out/fonts/"
+cp "$fonts"/minamori-pgothic.ttf "$fonts"/minamori-gothic.ttf "$fonts"/glyph-reach.txt \
+  "$fonts"/IPA_Font_License_Agreement_v1.0.txt "$fonts"/README.txt "$out/fonts/"

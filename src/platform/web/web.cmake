@@ -47,13 +47,21 @@ target_include_directories(minamori_game PUBLIC ${CMAKE_SOURCE_DIR}/src)
 set(driver_sources ${CMAKE_SOURCE_DIR}/tools/headless/driver.cpp
   ${CMAKE_SOURCE_DIR}/tools/headless/fields.cpp ${CMAKE_SOURCE_DIR}/tools/headless/state_hash.cpp
   ${CMAKE_SOURCE_DIR}/src/platform/gamepad_keys.cpp)
-file(GLOB web_sources CONFIGURE_DEPENDS ${web_dir}/*.cpp)
+include(${web_dir}/stb_fonts.cmake)
+set(web_sources)
+foreach(part web_app web_audio web_dialogs web_page web_pictures web_storage dom_keys
+    touch_gestures audio_levels)
+  list(APPEND web_sources ${web_dir}/${part}.cpp)
+endforeach()
 add_executable(index ${web_sources} ${driver_sources})
 target_include_directories(index PRIVATE ${CMAKE_SOURCE_DIR}/tools/headless)
 target_include_directories(index SYSTEM PRIVATE /usr/include/stb ${system_headers})
 target_link_libraries(index PRIVATE minamori_game minamori_stb_fonts)
 
-# What the page packs: the pictures and sounds, the music as recordings, the fonts.
+# What the page packs: the pictures and sounds, the music as recordings, and
+# the fonts the desktop build cut down (tools/web_fonts: their glyph table is
+# measured with SDL_ttf, which only the desktop build has).
+set(MINAMORI_WEB_FONTS_DIR ${MINAMORI_NATIVE_BUILD}/web-fonts)
 set(web_content ${CMAKE_BINARY_DIR}/content)
 set(content_stamp ${CMAKE_BINARY_DIR}/content.stamp)
 # A host file: the cross build's find_file would look under Emscripten's sysroot.
@@ -66,7 +74,9 @@ add_custom_command(
   COMMAND bash ${web_dir}/pack_content.sh ${MINAMORI_NATIVE_BUILD} ${web_content}
     ${MINAMORI_SOUNDFONT} ${MINAMORI_WEB_FONTS_DIR}
   COMMAND ${CMAKE_COMMAND} -E touch ${content_stamp}
-  DEPENDS ${web_dir}/pack_content.sh ${MINAMORI_NATIVE_BUILD}/content.stamp minamori-web-fonts
+  DEPENDS ${web_dir}/pack_content.sh ${MINAMORI_NATIVE_BUILD}/content.stamp
+    ${MINAMORI_WEB_FONTS_DIR}/minamori-pgothic.ttf ${MINAMORI_WEB_FONTS_DIR}/minamori-gothic.ttf
+    ${MINAMORI_WEB_FONTS_DIR}/glyph-reach.txt
   COMMENT "Gathering the page's content and recording its music"
   VERBATIM)
 add_custom_target(minamori-web-content DEPENDS ${content_stamp})
@@ -79,6 +89,8 @@ target_link_options(index PRIVATE
   "-sEXPORTED_RUNTIME_METHODS=['ccall']"
   --pre-js ${web_dir}/page.js --shell-file ${web_dir}/shell.html
   --preload-file ${web_content}@/content)
+# The fonts' licence, linked from the page.
 add_custom_command(TARGET index POST_BUILD
-  COMMAND ${CMAKE_COMMAND} -E copy ${web_content}/fonts/LICENSE.txt ${CMAKE_BINARY_DIR}/IPA_Font_License.txt
+  COMMAND ${CMAKE_COMMAND} -E copy ${web_content}/fonts/IPA_Font_License_Agreement_v1.0.txt
+    ${web_content}/fonts/README.txt ${CMAKE_BINARY_DIR}/
   VERBATIM)

@@ -159,8 +159,10 @@ EMSCRIPTEN_KEEPALIVE void minamori_start(double seed, int driven, int boxFonts, 
     if (boxFonts)
         app->fonts = std::make_unique<BoxFontEngine>();
     else
-        app->fonts = StbFontEngine::create("/content/fonts/proportional.ttf",
-                                           "/content/fonts/fixed.ttf", error);
+        app->fonts = StbFontEngine::create(
+            StbFontFiles{"/content/fonts/minamori-pgothic.ttf", "/content/fonts/minamori-gothic.ttf",
+                         "/content/fonts/glyph-reach.txt"},
+            error);
     if (!app->fonts) {
         jsFail(("文字を表示できません: " + error).c_str());
         return;
