@@ -118,3 +118,31 @@ export function comparePictures(a, b, { threshold = 16 } = {}) {
   }
   return { differingShare: differing / pixels, meanAbsDiff: total / (pixels * 3) };
 }
+
+// How two pictures of one size differ in their layout: the share of
+// size x size blocks whose mean differs by more than `threshold` in a channel.
+// A glyph drawn a little otherwise moves a block's mean little; text missing,
+// moved or coloured otherwise moves it a lot.
+export function compareBlocks(a, b, { size = 4, threshold = 24 } = {}) {
+  if (a.width !== b.width || a.height !== b.height) {
+    throw new Error(`pictures differ in size: ${a.width}x${a.height} and ${b.width}x${b.height}`);
+  }
+  let differing = 0;
+  let blocks = 0;
+  for (let top = 0; top < a.height; top += size) {
+    for (let left = 0; left < a.width; left += size) {
+      const sums = [0, 0, 0];
+      let count = 0;
+      for (let y = top; y < Math.min(top + size, a.height); y++) {
+        for (let x = left; x < Math.min(left + size, a.width); x++) {
+          const i = (y * a.width + x) * 3;
+          for (let c = 0; c < 3; c++) sums[c] += a.data[i + c] - b.data[i + c];
+          count++;
+        }
+      }
+      blocks++;
+      if (sums.some((s) => Math.abs(s) / count > threshold)) differing++;
+    }
+  }
+  return differing / blocks;
+}

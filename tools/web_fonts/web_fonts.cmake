@@ -66,12 +66,6 @@ minamori_web_font(${MINAMORI_IPA_GOTHIC} minamori-gothic.ttf "Minamori Gothic" I
 add_executable(minamori-glyph-reach ${web_fonts_tools}/glyph_reach_main.cpp)
 target_link_libraries(minamori-glyph-reach PRIVATE minamori_fonts minamori_stb_fonts)
 set(web_fonts_reach_tool minamori-glyph-reach)
-  set(web_fonts_reach_tool ${MINAMORI_GLYPH_REACH_TOOL})
-else()
-  add_executable(minamori-glyph-reach ${web_fonts_tools}/glyph_reach_main.cpp)
-  target_link_libraries(minamori-glyph-reach PRIVATE minamori_fonts minamori_stb_fonts)
-  set(web_fonts_reach_tool minamori-glyph-reach)
-endif()
 add_custom_command(
   OUTPUT ${MINAMORI_WEB_FONTS_DIR}/glyph-reach.txt
   COMMAND ${CMAKE_COMMAND} -E make_directory ${MINAMORI_WEB_FONTS_DIR}

@@ -60,7 +60,6 @@ struct WebApp {
     bool driven = false;
     int64_t clockMs = 0;
     double nextTickMs = 0;
-    int64_t presentedFrames = -1;
     bool screenshotAsked = false;
     double nextKeepMs = 0;
     std::string keptSave;  // the save's bytes as last written by keepSaved
@@ -83,11 +82,7 @@ void takeOver(WebApp& a) {
     a.driver.reset();  // its clock starts from the page's
 }
 
-void present(WebApp& a) {
-    if (a.game->screen.framesDrawn == a.presentedFrames) return;
-    a.presentedFrames = a.game->screen.framesDrawn;
-    a.page.present(a.game->screen.cg);
-}
+void present(WebApp& a) { a.page.present(a.game->screen.cg); }
 
 // F12 wrote a picture into the page's memory: the browser offers it as a download.
 void offerScreenshots(WebApp& a) {

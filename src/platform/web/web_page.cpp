@@ -20,6 +20,8 @@ EM_JS(int, jsIsFullscreen, (), { return Module.minamoriPage.isFullscreen() ? 1 :
 
 void WebPage::present(const Canvas& picture) {
     const std::vector<Pixel>& pixels = picture.pixels();
+    if (pixels == shown_) return;
+    shown_ = pixels;
     rgba_.resize(pixels.size() * 4);
     uint8_t* out = rgba_.data();
     for (const Pixel p : pixels) {

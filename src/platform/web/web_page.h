@@ -13,7 +13,9 @@ namespace minamori {
 
 class WebPage : public WindowHost {
 public:
-    // Copies the picture to the page's canvas.
+    // Copies the picture to the page's canvas when it differs from the one
+    // shown: a frame may leave it as it was, and a pointer's move may change
+    // it between frames.
     void present(const Canvas& picture);
 
     // Leaving by the quit page: the page says the game has ended.
@@ -30,6 +32,7 @@ public:
     bool closed() const { return closed_; }
 
 private:
+    std::vector<Pixel> shown_;
     std::vector<uint8_t> rgba_;
     bool closed_ = false;
 };
