@@ -103,6 +103,10 @@ main(async () => {
     await waitState(page, (s) => s.overlay === 'history', 'Page Up to open the history');
     await page.key('Escape');
     await waitState(page, (s) => s.overlay === 'none', 'Esc to close the history');
+    await page.wheel(tx, ty, -100);
+    await waitState(page, (s) => s.overlay === 'history', 'the wheel turned up to open the history');
+    await page.key('Escape');
+    await waitState(page, (s) => s.overlay === 'none', 'Esc to close the history again');
     await page.key('F1');
     await waitState(page, (s) => s.overlay === 'help', 'F1 to open the help');
     await page.key('F1');
@@ -125,6 +129,15 @@ main(async () => {
     const loaded = await pageState(page);
     for (const field of ['year', 'daysUsed', 'money', 'level', 'exp'])
       check(loaded[field] === worked[field], `after the reload ${field} is ${loaded[field]}, was ${worked[field]}`);
+    // Esc on the title offers to erase everything: the browser's own box asks,
+    // and answered いいえ (dismissed) it erases nothing.
+    page.dialogPolicy = 'dismiss';
+    await page.key('Escape');
+    await until(() => page.dialogs.length > 0, kWait, 'Esc on the title to ask');
+    check(page.dialogs[0].type === 'confirm' && !page.dialogs[0].accepted,
+          `the box: ${JSON.stringify(page.dialogs[0])}`);
+    page.dialogPolicy = 'accept';
+    check((await pageState(page)).daysUsed === worked.daysUsed, 'the dismissed box erased the game');
     await page.click(tx, ty);
     await clickThroughTo(page, '<コンティニュー>');
     await clickRow(page, '<コンティニュー>');

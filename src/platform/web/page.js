@@ -180,20 +180,26 @@
   const audio = {
     context: null, effects: null, music: null, waves: {}, recordings: {},
     unlocked: false, musicSource: null, musicGeneration: 0, waitingMusic: null, musicLevel: 1,
+    playing: 0, restTimer: null,
 
     init() {
       const Context = window.AudioContext || window.webkitAudioContext;
       if (!Context) return;
       try { this.context = new Context(); } catch (e) { return; }
-      // A limiter after the mix, as on the desktop: many sounds at once stay clean.
-      const limiter = this.context.createDynamicsCompressor();
-      limiter.threshold.value = -1; limiter.knee.value = 0; limiter.ratio.value = 20;
-      limiter.attack.value = 0.002; limiter.release.value = 0.1;
-      limiter.connect(this.context.destination);
+      // A limiter after the mix, as on the desktop: many sounds at once stay
+      // clean. It costs the browser a few per cent of a core, and the music
+      // alone (recorded without clipping) needs none: the mix goes through it
+      // only while effects sound.
+      this.limiter = this.context.createDynamicsCompressor();
+      const l = this.limiter;
+      l.threshold.value = -1; l.knee.value = 0; l.ratio.value = 20; l.attack.value = 0.002; l.release.value = 0.1;
+      this.mix = this.context.createGain();
+      this.mix.connect(this.context.destination);
       this.effects = this.context.createGain();
-      this.effects.connect(limiter);
+      this.effects.connect(this.mix);
       this.music = this.context.createGain();
-      this.music.connect(limiter);
+      this.music.connect(this.mix);
+      this.effectsSounding = 0;
     },
 
     // The first click or key lets the browser play; music asked for before starts now.
@@ -201,11 +207,47 @@
       if (this.unlocked || !this.context) return;
       this.unlocked = true;
       this.context.resume().catch(() => {});
+      this.rest();
       if (this.waitingMusic) {
         const buffer = this.waitingMusic;
         this.waitingMusic = null;
         this.startMusic(buffer);
       }
+    },
+
+    // A running context costs the browser several per cent of a core even in
+    // silence: it rests a second after the last sound ends, and wakes for the
+    // next (the first gesture's permission lasts).
+    started(source) {
+      this.playing++;
+      clearTimeout(this.restTimer);
+      if (this.context.state === 'suspended') this.context.resume().catch(() => {});
+      source.onended = () => {
+        this.playing--;
+        this.rest();
+      };
+    },
+    throughLimiter(change) {
+      const before = this.effectsSounding > 0;
+      this.effectsSounding += change;
+      const now = this.effectsSounding > 0;
+      if (before === now) return;
+      // Even without input a connected limiter would be worked every moment.
+      this.mix.disconnect();
+      if (now) {
+        this.limiter.connect(this.context.destination);
+        this.mix.connect(this.limiter);
+      } else {
+        this.limiter.disconnect();
+        this.mix.connect(this.context.destination);
+      }
+    },
+    rest() {
+      if (this.playing > 0) return;
+      clearTimeout(this.restTimer);
+      this.restTimer = setTimeout(() => {
+        if (this.playing === 0 && this.context.state === 'running') this.context.suspend().catch(() => {});
+      }, 1000);
     },
 
     decode(path, cache) {
@@ -235,6 +277,9 @@
         level.gain.value = gain;
         source.buffer = buffer;
         source.connect(level).connect(this.effects);
+        this.started(source);
+        this.throughLimiter(+1);
+        source.addEventListener('ended', () => this.throughLimiter(-1));
         source.start();
       });
     },
@@ -255,6 +300,7 @@
       const source = this.context.createBufferSource();
       source.buffer = buffer;
       source.connect(this.music);
+      this.started(source);
       source.start();  // once, as the desktop plays it
       this.musicSource = source;
     },
