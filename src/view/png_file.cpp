@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <vector>
 
-#include "core/file_io.h"
 
 namespace minamori {
 
@@ -15,13 +14,7 @@ std::optional<std::string> encodePng(const Canvas& canvas) {
     image.width = static_cast<png_uint_32>(canvas.width());
     image.height = static_cast<png_uint_32>(canvas.height());
     image.format = PNG_FORMAT_RGB;
-    std::vector<unsigned char> rgb;
-    rgb.reserve(canvas.pixels().size() * 3);
-    for (Pixel p : canvas.pixels()) {
-        rgb.push_back(static_cast<unsigned char>(p >> 16));
-        rgb.push_back(static_cast<unsigned char>(p >> 8));
-        rgb.push_back(static_cast<unsigned char>(p));
-    }
+    const std::vector<unsigned char> rgb = rgbBytes(canvas);
     png_alloc_size_t size = 0;
     if (!png_image_write_get_memory_size(image, size, 0, rgb.data(), 0, nullptr)) {
         png_image_free(&image);
@@ -34,12 +27,6 @@ std::optional<std::string> encodePng(const Canvas& canvas) {
     }
     bytes.resize(size);
     return bytes;
-}
-
-std::string writePng(const Canvas& canvas, const std::string& path) {
-    const std::optional<std::string> bytes = encodePng(canvas);
-    if (!bytes) return "cannot encode the picture for " + path;
-    return writeFileAtomically(path, *bytes);
 }
 
 std::optional<Canvas> readPng(const std::string& path) {

@@ -1,9 +1,14 @@
 // The page played for real: with its own timer running, real mouse events,
 // keys and touches reach the game at the right picture points; the first
 // click lets the sound start; leaving the page saves the game and loading it
-// again continues it.
+// again continues it; a failing storage is told and play goes on; F12 gives
+// the picture as a download.
 //   node play_test.mjs WEB_DIR
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
 import { until } from './cdp.mjs';
+import { decodePng } from './png.mjs';
 import { check, main, openBrowser, openGame, pageState } from './game_page.mjs';
 
 const [webDir] = process.argv.slice(2);
@@ -165,6 +170,21 @@ main(async () => {
     await page.waitFor('window.minamori && window.minamori.ready', kWait);
     const kept = await pageState(page);
     check(kept.daysUsed === cleaned.daysUsed, `the save kept day ${kept.daysUsed}, not ${cleaned.daysUsed}`);
+    // F12 offers the picture as a download.
+    const downloads = fs.mkdtempSync(path.join(os.tmpdir(), 'minamori-downloads-'));
+    try {
+      await web.browser.connection.session().send('Browser.setDownloadBehavior',
+        { behavior: 'allow', downloadPath: downloads });
+      await page.key('F12');
+      await until(() => fs.readdirSync(downloads).some((n) => /^minamori-.*\.png$/.test(n)), kWait,
+                  'F12 to download the picture');
+      const shot = decodePng(fs.readFileSync(path.join(downloads,
+        fs.readdirSync(downloads).find((n) => n.endsWith('.png')))));
+      check(shot.width === 640 && shot.height === 480, `the picture is ${shot.width} x ${shot.height}`);
+    } finally {
+      fs.rmSync(downloads, { recursive: true, force: true });
+    }
+
     console.log(`  played by mouse, keys and touch; reloaded at day ${worked.daysUsed} and went on; ` +
                 `a refused save said: ${notice}`);
   } finally {

@@ -1,6 +1,7 @@
-// The page's picture codecs: the game's JPEG reader and PNG writer on the
-// single-file stb libraries, in place of libjpeg and libpng, which the browser
-// build does not have (view/jpeg.cpp and view/png_file.cpp on the desktop).
+// The page's picture codecs: the game's JPEG reader and PNG encoder and reader
+// on the single-file stb libraries, in place of libjpeg and libpng, which the
+// browser build does not have (view/jpeg.cpp and view/png_file.cpp on the
+// desktop).
 #include <climits>
 #include <cstdint>
 #include <optional>
@@ -60,24 +61,12 @@ std::optional<Canvas> decodeJpeg(const std::string& bytes) {
 }
 
 std::optional<std::string> encodePng(const Canvas& canvas) {
-    std::vector<unsigned char> rgb;
-    rgb.reserve(canvas.pixels().size() * 3);
-    for (Pixel p : canvas.pixels()) {
-        rgb.push_back(static_cast<unsigned char>(p >> 16));
-        rgb.push_back(static_cast<unsigned char>(p >> 8));
-        rgb.push_back(static_cast<unsigned char>(p));
-    }
+    const std::vector<unsigned char> rgb = rgbBytes(canvas);
     std::string bytes;
     if (!stbi_write_png_to_func(appendBytes, &bytes, canvas.width(), canvas.height(), 3,
                                 rgb.data(), canvas.width() * 3))
         return std::nullopt;
     return bytes;
-}
-
-std::string writePng(const Canvas& canvas, const std::string& path) {
-    const std::optional<std::string> bytes = encodePng(canvas);
-    if (!bytes) return "cannot encode the picture for " + path;
-    return writeFileAtomically(path, *bytes);
 }
 
 std::optional<Canvas> readPng(const std::string& path) {
