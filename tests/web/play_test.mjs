@@ -127,6 +127,8 @@ main(async () => {
     await clickRow(page, '働く');
     const worked = await playUntil(page, (s) => s.daysUsed > before.daysUsed && s.battleState === 0,
                                    '働く to take its days');
+    // This seed's 働く meets an opponent, fought with 攻撃 to its end.
+    check(worked.log.some((l) => l.text.includes('を倒した')), 'no battle was won on the way');
 
     // Leaving the page saves; loading it again continues from there.
     await page.reload();
@@ -147,9 +149,14 @@ main(async () => {
     await clickThroughTo(page, '<コンティニュー>');
     await clickRow(page, '<コンティニュー>');
     await clickThroughTo(page, '活動');
-    const continued = await pageState(page);
-    check(continued.inGame === 1 && continued.daysUsed === worked.daysUsed,
-          `the game did not continue: inGame ${continued.inGame}, daysUsed ${continued.daysUsed}`);
+    const resumed = await pageState(page);
+    check(resumed.inGame === 1 && resumed.daysUsed === worked.daysUsed,
+          `the game did not continue: inGame ${resumed.inGame}, daysUsed ${resumed.daysUsed}`);
+
+    // The year ends and the next morning comes.
+    await clickRow(page, '..１年を終える');
+    const continued = await playUntil(page, (s) => s.year > resumed.year && settledRow(s, '活動'),
+                                      'the next year');
     check(page.errors().length === 0, `the page reported: ${page.errors().join('; ')}`);
 
     // The browser's storage fails (here its connection is closed under the
@@ -185,7 +192,8 @@ main(async () => {
       fs.rmSync(downloads, { recursive: true, force: true });
     }
 
-    console.log(`  played by mouse, keys and touch; reloaded at day ${worked.daysUsed} and went on; ` +
+    console.log(`  played by mouse, keys and touch to a won battle; reloaded at day ${worked.daysUsed}, ` +
+                `went on into year ${continued.year}; ` +
                 `a refused save said: ${notice}`);
   } finally {
     await web.close();
