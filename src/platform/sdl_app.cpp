@@ -196,7 +196,7 @@ void runLoop(App& app, const SdlWindowHost& host) {
 
 }  // namespace
 
-int runDesktopGame(const GamePaths& paths) {
+int runDesktopGame(const GamePaths& paths, std::optional<bool> fullscreen) {
     if (!hasDisplay()) return fail("no display: DISPLAY is not set; the game needs a desktop");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     // The window's surface is plain memory shown by the window system; going
@@ -227,6 +227,7 @@ int runDesktopGame(const GamePaths& paths) {
     // From here on the boxes are the game's own, over its picture in its font.
     dialogs.attach(video, game.screen.cg, *fonts);
     formCreate(game);
+    if (fullscreen) video.setFullscreen(*fullscreen);  // not remembered: F11 is what changes that
     SdlGamepads pads;  // SDL's controllers apart from SDL_Init: the game goes on without
     App app{game, video, dialogs, pads};
     runLoop(app, host);
