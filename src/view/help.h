@@ -2,7 +2,6 @@
 // where reading on by itself stops.
 #pragma once
 
-
 namespace minamori {
 
 struct ViewLayer;
