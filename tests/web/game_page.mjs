@@ -49,6 +49,13 @@ export async function pageRun(page, line) {
   return page.evaluate(`window.minamori.run(${JSON.stringify(line)})`);
 }
 
+// Page coordinates of a picture point, wherever the canvas stands and however enlarged.
+export async function toPage(page, x, y) {
+  const r = await page.evaluate(`(() => { const r = document.getElementById('canvas').getBoundingClientRect();
+    return { left: r.left, top: r.top, width: r.width, height: r.height }; })()`);
+  return [r.left + (x + 0.5) * r.width / 640, r.top + (y + 0.5) * r.height / 480];
+}
+
 // The canvas's own 640 x 480 pixels as PNG bytes.
 export async function canvasPng(page) {
   const url = await page.evaluate("document.getElementById('canvas').toDataURL('image/png')");

@@ -9,17 +9,10 @@ import os from 'node:os';
 import path from 'node:path';
 import { until } from './cdp.mjs';
 import { decodePng } from './png.mjs';
-import { check, main, openBrowser, openGame, pageState } from './game_page.mjs';
+import { check, main, openBrowser, openGame, pageState, toPage } from './game_page.mjs';
 
 const [webDir] = process.argv.slice(2);
 const kWait = 15000;
-
-// Page coordinates of a picture point, wherever the canvas stands and however enlarged.
-async function toPage(page, x, y) {
-  const r = await page.evaluate(`(() => { const r = document.getElementById('canvas').getBoundingClientRect();
-    return { left: r.left, top: r.top, width: r.width, height: r.height }; })()`);
-  return [r.left + (x + 0.5) * r.width / 640, r.top + (y + 0.5) * r.height / 480];
-}
 
 async function waitState(page, probe, what) {
   let last;

@@ -3,6 +3,7 @@
 // first frame, CPU while it sits at the main menu, and its memory.
 // usage: node tools/perf/web_measure.mjs [WEB_DIR] [IDLE_SECONDS]
 import { launch, sleep, until } from '../../tests/web/cdp.mjs';
+import { toPage } from '../../tests/web/game_page.mjs';
 import { startServer } from '../../tests/web/serve.mjs';
 
 const webDir = process.argv[2] || 'build-web';
@@ -12,12 +13,6 @@ const kStarts = 5;
 async function idleShare(browser, seconds) {
   const sample = await browser.sampleCpu(seconds * 1000);
   return sample.share * 100;
-}
-
-async function toPage(page, x, y) {
-  const r = await page.evaluate(`(() => { const r = document.getElementById('canvas').getBoundingClientRect();
-    return { left: r.left, top: r.top, width: r.width, height: r.height }; })()`);
-  return [r.left + (x + 0.5) * r.width / 640, r.top + (y + 0.5) * r.height / 480];
 }
 
 const server = await startServer(webDir, { gzip: true });
