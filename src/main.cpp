@@ -1,6 +1,6 @@
 // minamori: the desktop game. Its pictures, sounds and music lie in cg/ and dat/
-// beside the program (a build folder) or in ../share/minamori (an installed
-// game), or in the folder --data-dir names.
+// beside the program (a build folder) or in ../share/games/minamori (an
+// installed game), or in the folder --data-dir names.
 #include <filesystem>
 #include <iostream>
 #include <string>

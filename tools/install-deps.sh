@@ -4,9 +4,11 @@
 # server, its tools and the fonts of its message boxes, clang for the sanitized
 # soak and fuzz build, DejaVu and VL Gothic for the font choice without the IPA
 # faces); with --web what the web page is built with (Emscripten, the stb
-# headers, FluidSynth and LAME to record its music); --test takes those too,
-# with Chromium and Node to play the page. Used by `make run`, `make test` and
-# `make web`.
+# headers, FluidSynth and LAME to record its music); with --package what the
+# Debian package is made and checked with (dpkg-shlibdeps, lintian, the
+# AppStream and desktop-entry validators); --test takes those too, with
+# Chromium and Node to play the page. Used by `make run`, `make test`,
+# `make web` and `make package`.
 set -euo pipefail
 
 packages=(
@@ -17,11 +19,15 @@ packages=(
   fonts-ipafont-gothic timgm6mb-soundfont fonttools
 )
 web_packages=(emscripten binaryen nodejs libstb-dev fluidsynth lame)
+package_packages=(dpkg-dev lintian appstream desktop-file-utils)
 if [[ "${1:-}" == "--web" ]]; then
   packages+=("${web_packages[@]}")
 fi
+if [[ "${1:-}" == "--package" ]]; then
+  packages+=("${package_packages[@]}")
+fi
 if [[ "${1:-}" == "--test" ]]; then
-  packages+=("${web_packages[@]}" chromium)
+  packages+=("${web_packages[@]}" "${package_packages[@]}" chromium)
   # xvfb-run needs xauth, which only a recommendation brings; the fonts are
   # those of the tests of a machine without the Japanese ones.
   packages+=(xvfb xauth xdotool x11-utils x11-apps clang libclang-rt-14-dev

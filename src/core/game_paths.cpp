@@ -38,7 +38,8 @@ bool isWritableFolder(const fs::path& dir) {
 }  // namespace
 
 GamePaths locateGamePaths(const fs::path& exeDir, const char* xdgDataHome, const char* home) {
-    const fs::path installed = exeDir.parent_path() / "share" / "minamori";
+    // The program in PREFIX/games, its content in PREFIX/share/games/minamori.
+    const fs::path installed = exeDir.parent_path() / "share" / "games" / "minamori";
     if (!hasPictures(exeDir) && hasPictures(installed)) {
         const fs::path user = userDataFolder(xdgDataHome, home);
         return GamePaths{installed, user / "my.dat", user};

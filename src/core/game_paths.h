@@ -31,12 +31,13 @@ struct GamePaths {
 };
 
 // The places of the desktop game whose program lies in exeDir. Content lies
-// beside the program (a build folder) or in exeDir/../share/minamori (an
-// installed game). Saves stay beside a build folder's content while its dat/
-// is writable; an installed game saves into the per-user data folder
-// ($XDG_DATA_HOME/minamori, else $HOME/.local/share/minamori), and so does a
-// build folder whose dat/ is read-only, reading the save it holds until the
-// first save of its own. Null environment values count as unset.
+// beside the program (a build folder) or in exeDir/../share/games/minamori
+// (an installed game, the program in PREFIX/games). Saves stay beside a build
+// folder's content while its dat/ is writable; an installed game saves into
+// the per-user data folder ($XDG_DATA_HOME/minamori, else
+// $HOME/.local/share/minamori), and so does a build folder whose dat/ is
+// read-only, reading the save it holds until the first save of its own. Null
+// environment values count as unset.
 GamePaths locateGamePaths(const std::filesystem::path& exeDir, const char* xdgDataHome,
                           const char* home);
 // locateGamePaths, with the preferences by the XDG rule ($XDG_CONFIG_HOME or

@@ -26,10 +26,10 @@ TEST(GamePaths, BuildFolderKeepsEverythingBesideTheProgram) {
 
 TEST(GamePaths, InstalledGameSavesInTheUserDataFolder) {
     mtest::TempFolder temp;
-    fs::create_directories(temp.path() / "bin");
-    const fs::path share = temp.path() / "share" / "minamori";
+    const fs::path bin = temp.path() / "games";
+    fs::create_directories(bin);
+    const fs::path share = temp.path() / "share" / "games" / "minamori";
     fs::create_directories(share / "cg");
-    const fs::path bin = temp.path() / "bin";
 
     GamePaths paths = locateGamePaths(bin, "/xdg", "/home/someone");
     EXPECT_EQ(paths.content, share);

@@ -1,6 +1,8 @@
 // minamori.png: the island group on a calm sea under a bright sky.
 #include "icon.hpp"
 
+#include <algorithm>
+
 #include "effects.hpp"
 #include "scenery.hpp"
 #include "sea.hpp"
@@ -11,7 +13,8 @@ namespace content {
 namespace {
 
 constexpr int kIconSize = 256;
-constexpr int kSmallFactor = 4;  // 64 x 64 from 256 x 256
+// The hicolor theme's usual sizes, each the mean of the large icon's pixels.
+constexpr int kIconSizes[] = {16, 32, 48, 64, 128, kIconSize};
 
 }  // namespace
 
@@ -36,15 +39,31 @@ Image makeIcon() {
     return img;
 }
 
-Image shrunk(const Image& img, int factor) {
-    Image out(img.width() / factor, img.height() / factor);
-    const float share = 1.0f / static_cast<float>(factor * factor);
-    for (int y = 0; y < out.height(); ++y)
-        for (int x = 0; x < out.width(); ++x) {
+namespace {
+
+// How much of the source pixel i lies inside the span [from, to).
+float overlap(int i, float from, float to) {
+    const float start = std::max(from, static_cast<float>(i));
+    return std::max(0.0f, std::min(to, static_cast<float>(i + 1)) - start);
+}
+
+}  // namespace
+
+Image shrunk(const Image& img, int size) {
+    Image out(size, size);
+    const float step = static_cast<float>(img.width()) / static_cast<float>(size);
+    const float share = 1.0f / (step * step);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const float top = static_cast<float>(y) * step, left = static_cast<float>(x) * step;
             Rgb sum;
-            for (int dy = 0; dy < factor; ++dy)
-                for (int dx = 0; dx < factor; ++dx)
-                    sum = sum + img.at(x * factor + dx, y * factor + dy);
+            // Rounding may reach one past the last pixel: the edge stops it.
+            for (int sy = static_cast<int>(top);
+                 sy < img.height() && static_cast<float>(sy) < top + step; ++sy)
+                for (int sx = static_cast<int>(left);
+                     sx < img.width() && static_cast<float>(sx) < left + step; ++sx)
+                    sum = sum + img.at(sx, sy) * (overlap(sy, top, top + step) *
+                                                  overlap(sx, left, left + step));
             out.at(x, y) = sum * share;
         }
     return out;
@@ -53,8 +72,9 @@ Image shrunk(const Image& img, int factor) {
 void writeIcons(const std::filesystem::path& dir, bool (*wanted)(const std::string&)) {
     if (!wanted("minamori.png")) return;
     const Image large = makeIcon();
-    for (const Image& icon : {large, shrunk(large, kSmallFactor)}) {
-        const std::string size = std::to_string(icon.width());
+    for (const int side : kIconSizes) {
+        const Image icon = side == large.width() ? large : shrunk(large, side);
+        const std::string size = std::to_string(side);
         const std::filesystem::path folder = dir / "hicolor" / (size + "x" + size) / "apps";
         std::filesystem::create_directories(folder);
         writePng(folder / "minamori.png", icon, static_cast<float>(icon.width()) * 0.18f);

@@ -12,8 +12,8 @@ namespace content {
 // The icon painted at its largest size.
 Image makeIcon();
 
-// The icon shrunk by a whole factor, each pixel the mean of its block.
-Image shrunk(const Image& img, int factor);
+// A square picture shrunk to size x size, each pixel the mean of the area it covers.
+Image shrunk(const Image& img, int size);
 
 // Writes the icon in every size into dir/hicolor/<size>x<size>/apps/minamori.png,
 // when "minamori.png" passes the filter.

@@ -94,3 +94,9 @@ add_custom_command(TARGET index POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy ${web_content}/fonts/IPA_Font_License_Agreement_v1.0.txt
     ${web_content}/fonts/README.txt ${CMAKE_BINARY_DIR}/
   VERBATIM)
+# The desktop build's screenshots, where the software centre's metadata looks
+# for them: beside the published page.
+add_custom_target(minamori-web-screenshots ALL
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${MINAMORI_NATIVE_BUILD}/screenshots
+    ${CMAKE_BINARY_DIR}/screenshots
+  VERBATIM)
