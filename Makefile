@@ -7,6 +7,9 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 WEB_DIR ?= build-web
 JOBS ?= $(shell nproc)
+# Many tests wait on a window, a browser or a timed run: one test more than
+# the cores keeps the cores busy.
+TEST_JOBS ?= $(shell expr $(JOBS) + 1)
 # Emscripten's optimizer runs on Node and looks for Debian's acorn there.
 EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs
 
@@ -50,7 +53,7 @@ run: build
 	$(BUILD_DIR)/minamori
 
 test: test-deps build web package
-	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(TEST_JOBS)
 
 clean:
 	rm -rf $(BUILD_DIR) $(WEB_DIR)

@@ -19,7 +19,8 @@ packages=(
   fonts-ipafont-gothic timgm6mb-soundfont fonttools
 )
 web_packages=(emscripten binaryen nodejs libstb-dev fluidsynth lame)
-package_packages=(dpkg-dev lintian appstream desktop-file-utils)
+# CPack finds the programs to give to dpkg-shlibdeps with `file`.
+package_packages=(dpkg-dev file lintian appstream desktop-file-utils)
 if [[ "${1:-}" == "--web" ]]; then
   packages+=("${web_packages[@]}")
 fi
