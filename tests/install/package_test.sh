@@ -21,7 +21,8 @@ trap 'kill "${pid:-}" 2>/dev/null || true; chmod -R u+w "$work"; rm -rf "$work"'
 
 # A package older than the program is made again, so that ctest alone checks
 # what the build holds.
-deb=$build/minamori_${version}_amd64.deb
+arch=$(dpkg --print-architecture)
+deb=$build/minamori_${version}_${arch}.deb
 if [[ ! "$deb" -nt "$build/minamori" ]]; then
   (cd "$build" && cpack -G DEB > "$work/cpack.log") || { cat "$work/cpack.log"; fail "cpack"; }
 fi
@@ -31,7 +32,7 @@ lintian --fail-on error,warning "$deb" > "$work/lintian.log" 2>&1 ||
   { cat "$work/lintian.log"; fail "lintian"; }
 
 field() { dpkg-deb --field "$deb" "$1"; }
-[[ "$(field Package) $(field Version) $(field Architecture)" == "minamori $version amd64" ]] ||
+[[ "$(field Package) $(field Version) $(field Architecture)" == "minamori $version $arch" ]] ||
   fail "the package is $(field Package) $(field Version) $(field Architecture)"
 [[ "$(field Section)" == games ]] || fail "section $(field Section)"
 depends=$(field Depends)
