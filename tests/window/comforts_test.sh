@@ -14,9 +14,7 @@ keys=$3
 source "$(dirname "$0")/common.sh"
 in_xvfb 1024x768 "$0" "$@"
 
-work=$(mktemp -d)
-trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME=$work/config
+scratch_work
 mkdir -p "$XDG_CONFIG_HOME" "$work/pictures"
 echo "XDG_PICTURES_DIR=\"$work/pictures\"" > "$XDG_CONFIG_HOME/user-dirs.dirs"
 game_folder "$work/game" "$build"

@@ -12,6 +12,16 @@ in_xvfb() {
   fi
 }
 
+# Makes $work, a scratch folder removed on exit, and keeps the game's
+# preferences there, never in those of whoever runs the tests; on exit the
+# game ($pid) and a window manager ($wm), if started, are stopped.
+# usage: scratch_work
+scratch_work() {
+  work=$(mktemp -d)
+  export XDG_CONFIG_HOME=$work/config
+  trap 'kill "${pid:-}" "${wm:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+}
+
 # Makes DIR a folder the game can run from: cg/ and the sounds and music of
 # BUILD's dat/, linked; the save goes into DIR/dat.
 # usage: game_folder DIR BUILD

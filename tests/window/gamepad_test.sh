@@ -20,10 +20,7 @@ keys=$3
 source "$(dirname "$0")/common.sh"
 in_xvfb 1024x768 "$0" "$@"
 
-work=$(mktemp -d)
-# The preferences of this run only, never the ones of whoever runs the tests.
-export XDG_CONFIG_HOME=$work/config
-trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+scratch_work
 game_folder "$work/game" "$build"
 game_folder "$work/headless" "$build"
 cp "$build/minamori" "$work/game/"

@@ -15,10 +15,7 @@ package=fonts-ipafont-gothic
 source "$(dirname "$0")/common.sh"
 in_xvfb 1024x768 "$0" "$@"
 
-work=$(mktemp -d)
-# The preferences of this run only, never the ones of whoever runs the tests.
-export XDG_CONFIG_HOME=$work/config
-trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+scratch_work
 
 # A fontconfig configuration of only the given folders, its cache in $work.
 # usage: fonts_conf FILE DIR...

@@ -14,10 +14,7 @@ tools=$2
 source "$(dirname "$0")/common.sh"
 in_xvfb 1920x1080 "$0" "$@"
 
-work=$(mktemp -d)
-# The preferences of this run only, never the ones of whoever runs the tests.
-export XDG_CONFIG_HOME=$work/config
-trap 'kill "${pid:-}" "${wm:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+scratch_work
 game_folder "$work" "$build"
 cp "$build/minamori" "$work/"
 

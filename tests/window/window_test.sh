@@ -12,10 +12,7 @@ tools=$2
 source "$(dirname "$0")/common.sh"
 in_xvfb 1024x768 "$0" "$@"
 
-work=$(mktemp -d)
-# The preferences of this run only, never the ones of whoever runs the tests.
-export XDG_CONFIG_HOME=$work/config
-trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+scratch_work
 # The program finds cg/ and dat/ beside itself: give it a folder of its own.
 game_folder "$work" "$build"
 cp "$build/minamori" "$work/"
