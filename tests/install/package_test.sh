@@ -16,8 +16,7 @@ source "$here/../window/common.sh"
 in_xvfb 1024x768 "$0" "$@"
 
 fail() { echo "FAILED: $*" >&2; exit 1; }
-work=$(mktemp -d)
-trap 'kill "${pid:-}" 2>/dev/null || true; chmod -R u+w "$work"; rm -rf "$work"' EXIT
+scratch_work
 
 # A package older than the program is made again, so that ctest alone checks
 # what the build holds.
@@ -104,7 +103,7 @@ diff <(cd "$root" && find . | sort) <(cd "$work/installed" && find . | sort) ||
 program=$work/installed/usr/games/minamori
 bash "$here/options_test.sh" "$program" "$version" > /dev/null || fail "the installed program's options"
 
-export HOME=$work/home XDG_DATA_HOME=$work/home/data XDG_CONFIG_HOME=$work/home/config
+export HOME=$work/home XDG_DATA_HOME=$work/home/data
 mkdir -p "$HOME"
 chmod -R a-w "$work/installed"
 listing() { find "$work/installed" -printf '%p %s %T@ %m\n' | sort; }

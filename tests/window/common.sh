@@ -12,14 +12,15 @@ in_xvfb() {
   fi
 }
 
-# Makes $work, a scratch folder removed on exit, and keeps the game's
-# preferences there, never in those of whoever runs the tests; on exit the
-# game ($pid) and a window manager ($wm), if started, are stopped.
+# Makes $work, a scratch folder removed on exit (read-only parts too), and
+# keeps the game's preferences there, never in those of whoever runs the
+# tests; on exit the game ($pid) and a window manager ($wm), if started, are
+# stopped.
 # usage: scratch_work
 scratch_work() {
   work=$(mktemp -d)
   export XDG_CONFIG_HOME=$work/config
-  trap 'kill "${pid:-}" "${wm:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+  trap 'kill "${pid:-}" "${wm:-}" 2>/dev/null || true; chmod -R u+w "$work"; rm -rf "$work"' EXIT
 }
 
 # Makes DIR a folder the game can run from: cg/ and the sounds and music of
