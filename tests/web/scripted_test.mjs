@@ -83,16 +83,22 @@ async function openingWithFonts(browser, url, replay) {
   }
 }
 
-// Runs every command in the page at once, keeping the hash after each.
-async function pageHashes(page, commands) {
-  return page.evaluate(`(() => {
-    const out = [];
-    for (const c of ${JSON.stringify(commands)}) {
-      const answer = window.minamori.run(c);
-      out.push(answer === 'ok' ? window.minamori.run('hash') : c + ': ' + answer);
-    }
-    return out;
-  })()`);
+// Runs the commands in the page a batch at a time, keeping the hash after
+// each: one evaluation of the whole game can outlast the command timeout on a
+// machine busy with the other tests.
+async function pageHashes(page, commands, batch = 400) {
+  const out = [];
+  for (let start = 0; start < commands.length; start += batch) {
+    out.push(...await page.evaluate(`(() => {
+      const out = [];
+      for (const c of ${JSON.stringify(commands.slice(start, start + batch))}) {
+        const answer = window.minamori.run(c);
+        out.push(answer === 'ok' ? window.minamori.run('hash') : c + ': ' + answer);
+      }
+      return out;
+    })()`));
+  }
+  return out;
 }
 
 async function nativeHashes(commands, data) {
