@@ -57,6 +57,9 @@ add_executable(index ${web_sources} ${driver_sources})
 target_include_directories(index PRIVATE ${CMAKE_SOURCE_DIR}/tools/headless)
 target_include_directories(index SYSTEM PRIVATE /usr/include/stb ${system_headers})
 target_link_libraries(index PRIVATE minamori_game minamori_stb_fonts)
+# Built whole every time: the common headers once per target, not per file.
+include(${CMAKE_SOURCE_DIR}/tools/build/common_headers.cmake)
+minamori_precompile_common_headers(minamori_game minamori_stb_fonts index)
 
 # What the page packs: the pictures and sounds, the music as recordings, and
 # the fonts the desktop build cut down (tools/web_fonts: their glyph table is
