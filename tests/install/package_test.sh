@@ -112,8 +112,7 @@ command=$(sed -n 's/^Exec=//p' "$share/applications/$id.desktop")
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$share/applications/$id.desktop")
 PATH=$work/installed/usr/games:$PATH SDL_AUDIODRIVER=dummy $command &
 pid=$!
-wid=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" | head -n 1)
-[[ -n "$wid" ]] || fail "no window"
+wait_window
 class=$(xprop -id "$wid" WM_CLASS)
 [[ "$class" == *"\"$wm_class\""* ]] || fail "the window's class is not the entry's $wm_class: $class"
 expect_picture "$work/installed/usr/share/games/minamori/cg/title.bmp" 2

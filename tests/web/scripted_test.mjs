@@ -87,9 +87,9 @@ async function openingWithFonts(browser, url, replay) {
 // each: one evaluation of the whole game can outlast the command timeout on a
 // machine busy with the other tests.
 async function pageHashes(page, commands, batch = 400) {
-  const out = [];
+  const hashes = [];
   for (let start = 0; start < commands.length; start += batch) {
-    out.push(...await page.evaluate(`(() => {
+    hashes.push(...await page.evaluate(`(() => {
       const out = [];
       for (const c of ${JSON.stringify(commands.slice(start, start + batch))}) {
         const answer = window.minamori.run(c);
@@ -98,7 +98,7 @@ async function pageHashes(page, commands, batch = 400) {
       return out;
     })()`));
   }
-  return out;
+  return hashes;
 }
 
 async function nativeHashes(commands, data) {

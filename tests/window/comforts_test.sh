@@ -33,8 +33,7 @@ if grep -q '^error' "$work/headless.out"; then cat "$work/headless.out"; exit 1;
 
 MINAMORI_SEED=1 SDL_AUDIODRIVER=dummy "$work/game/minamori" &
 pid=$!
-wid=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" | head -n 1)
-[[ -n "$wid" ]] || { echo "no window"; exit 1; }
+wait_window
 xdotool windowfocus --sync "$wid"
 sleep 0.5
 

@@ -23,6 +23,13 @@ scratch_work() {
   trap 'kill "${pid:-}" "${wm:-}" 2>/dev/null || true; chmod -R u+w "$work"; rm -rf "$work"' EXIT
 }
 
+# Waits up to 20 s for the game's ($pid) window to show, and sets wid to it.
+# usage: wait_window
+wait_window() {
+  wid=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" | head -n 1)
+  [[ -n "$wid" ]] || { echo "no window"; exit 1; }
+}
+
 # Makes DIR a folder the game can run from: cg/ and the sounds and music of
 # BUILD's dat/, linked; the save goes into DIR/dat.
 # usage: game_folder DIR BUILD

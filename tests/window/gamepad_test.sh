@@ -59,8 +59,7 @@ EOF
 MINAMORI_SEED=1 MINAMORI_GAMEPAD_SCRIPT="$work/pad.txt" SDL_AUDIODRIVER=dummy "$work/game/minamori" \
   2> "$work/game.err" &
 pid=$!
-wid=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" | head -n 1)
-[[ -n "$wid" ]] || { echo "no window"; exit 1; }
+wait_window
 # The pad plays only to the window with the focus.
 xdotool windowfocus --sync "$wid"
 

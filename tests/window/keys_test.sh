@@ -36,8 +36,7 @@ if grep -q '^error' "$work/boxes.out"; then cat "$work/boxes.out"; exit 1; fi
 
 SDL_AUDIODRIVER=dummy "$work/game/minamori" &
 pid=$!
-wid=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" | head -n 1)
-[[ -n "$wid" ]] || { echo "no window"; exit 1; }
+wait_window
 xdotool windowfocus --sync "$wid"
 
 expect_picture "$build/cg/title.bmp" 2

@@ -25,8 +25,7 @@ for _ in $(seq 1 50); do [[ -s "$work/wm.out" ]] && break; sleep 0.1; done
 
 SDL_AUDIODRIVER=dummy "$work/minamori" &
 pid=$!
-wid=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" | head -n 1)
-[[ -n "$wid" ]] || { echo "no window"; exit 1; }
+wait_window
 
 # Waits until the window is W x H.
 expect_size() {

@@ -19,8 +19,7 @@ cp "$build/minamori" "$work/"
 
 SDL_AUDIODRIVER=dummy "$work/minamori" &
 pid=$!
-wid=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" | head -n 1)
-[[ -n "$wid" ]] || { echo "no window"; exit 1; }
+wait_window
 
 geometry=$(xwininfo -id "$wid")
 grep -q "Width: 640" <<<"$geometry" && grep -q "Height: 480" <<<"$geometry" ||
